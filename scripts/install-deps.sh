@@ -1,0 +1,24 @@
+#!/usr/bin/env bash
+# Installs the Debian packages Tessaly builds and tests with; does nothing when
+# they are all present already.
+set -euo pipefail
+
+packages=(
+  build-essential cmake ninja-build ccache clang lld
+  qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
+  libjpeg62-turbo-dev zlib1g-dev libpng-dev
+  googletest libgtest-dev libgmock-dev libbenchmark-dev
+  xvfb xauth fonts-liberation fonts-dejavu-core
+)
+
+missing=()
+for p in "${packages[@]}"; do
+  dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q '^install ok installed$' || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+
+sudo_cmd=()
+[ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
+echo "Installing: ${missing[*]}"
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q
+"${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"

@@ -1,0 +1,31 @@
+#include "platform/Exception.h"
+
+#include <cerrno>
+#include <cstdarg>
+#include <cstdio>
+#include <cstring>
+
+namespace tessaly {
+
+EFOpenError::EFOpenError(const std::string& fileName, const std::string& reason)
+    : Exception("Cannot open file \"" + fileName + "\". " + reason) {}
+
+EFCreateError::EFCreateError(const std::string& fileName, const std::string& reason)
+    : Exception("Cannot create file \"" + fileName + "\". " + reason) {}
+
+std::string Format(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list copy;
+  va_copy(copy, args);
+  const int length = std::vsnprintf(nullptr, 0, format, copy);
+  va_end(copy);
+  std::string text(length > 0 ? static_cast<size_t>(length) : 0, '\0');
+  if (length > 0) std::vsnprintf(text.data(), text.size() + 1, format, args);
+  va_end(args);
+  return text;
+}
+
+std::string LastSystemErrorText() { return std::strerror(errno); }
+
+}  // namespace tessaly
