@@ -37,8 +37,8 @@ public:
   virtual TTextMetrics TextMetrics() = 0;
   virtual TSize TextExtent(std::string_view text) = 0;
 
-  virtual void SetPen(TColor color, int width = 1, TPenStyle style = TPenStyle::psSolid) = 0;
-  virtual void SetBrush(TColor color, TBrushStyle style = TBrushStyle::bsSolid) = 0;
+  virtual void SetPen(TColor color, int width, TPenStyle style) = 0;
+  virtual void SetBrush(TColor color, TBrushStyle style) = 0;
   virtual void SetTextColor(TColor color) = 0;
   // Opaque text fills its cells with `background`; transparent text leaves them.
   virtual void SetTextBackground(TColor background, bool opaque) = 0;
@@ -57,7 +57,7 @@ public:
   // etoClipped clips to `rect`. `advance` > 0 places every byte that many
   // pixels after the previous one (a fixed-pitch grid).
   virtual void ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text,
-                          int advance = 0) = 0;
+                          int advance) = 0;
 
   // Draws `source` of the bitmap stretched into `dest`; masked pixels stay.
   virtual void DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) = 0;
