@@ -38,6 +38,7 @@ function(tessaly_add_benchmark name)
   add_executable(${name} ${ARG_SOURCES})
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS} benchmark::benchmark)
   target_compile_definitions(${name} PRIVATE TESSALY_SOURCE_DIR="${PROJECT_SOURCE_DIR}")
+  target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/bench)
 endfunction()
 
 # tessaly_add_fuzzer(<name> SOURCES ... DEPENDS ...)

@@ -11,7 +11,7 @@ if ! command -v clang++ >/dev/null; then
 fi
 cmake --preset fuzz >/dev/null
 cmake --build --preset fuzz
-mapfile -t targets < <(find build/fuzz/fuzz -maxdepth 2 -type f -executable -name 'fuzz_*' | sort)
+mapfile -t targets < <(find build/fuzz/fuzz -maxdepth 3 -type f -executable -name 'fuzz_*' | sort)
 for t in "${targets[@]}"; do
   name=$(basename "$t")
   [[ -z "$filter" || "$name" == *"$filter"* ]] || continue

@@ -288,6 +288,11 @@ void TSrcEditStringList::SetText(std::string_view text) {
 }
 
 void TSrcEditStringList::LoadText(std::string_view bytes, bool* sawCr, bool* sawLf) {
+  // Room for every line at once: the logical Capacity still grows step by
+  // step, but the records are not moved again and again on big files.
+  size_t breaks = 1;
+  for (char c : bytes) breaks += c == '\n' || c == '\r' || c == '\0';
+  lines_.reserve(lines_.size() + breaks);
   size_t pos = 0;
   while (pos < bytes.size()) {
     size_t end = pos;

@@ -98,12 +98,15 @@ std::string DecompressBlock(std::string_view block) {
   if (static_cast<uint8_t>(block[0]) == kStoredBlock) return std::string(block.substr(1));
   if (m < 3) throw ECompressedBlock("Compressed block ends inside its first control word");
 
-  std::string out;
+  // Written through an index into a buffer of the largest output, so that
+  // copies and runs cost no reallocation.
+  std::string out(kMaxBlockInput, '\0');
+  size_t o = 0;
   const auto need = [&](size_t pos, size_t count) {
     if (pos + count > m) throw ECompressedBlock("Compressed block ends inside an item");
   };
-  const auto grow = [&](size_t count) {
-    if (out.size() + count > kMaxBlockInput) throw ECompressedBlock("Compressed block expands past its size limit");
+  const auto room = [&](size_t count) {
+    if (o + count > kMaxBlockInput) throw ECompressedBlock("Compressed block expands past its size limit");
   };
 
   unsigned control = (Byte(block, 1) << 8) | Byte(block, 2);
@@ -118,8 +121,8 @@ std::string DecompressBlock(std::string_view block) {
       if (pos == m) break;  // a control word with no items after it
     }
     if ((control & 0x8000) == 0) {
-      grow(1);
-      out += block[pos++];
+      room(1);
+      out[o++] = block[pos++];
     } else {
       need(pos, 2);
       const unsigned b0 = Byte(block, pos), b1 = Byte(block, pos + 1);
@@ -127,22 +130,23 @@ std::string DecompressBlock(std::string_view block) {
       if (distance == 0) {
         need(pos, 4);
         const size_t count = Byte(block, pos + 1) * 256 + Byte(block, pos + 2) + kMinRun;
-        grow(count);
-        out.append(count, block[pos + 3]);
+        room(count);
+        out.replace(o, count, count, block[pos + 3]);
+        o += count;
         pos += 4;
       } else {
         const size_t length = (b1 & 0x0F) + kMinCopy;
-        if (distance > out.size()) throw ECompressedBlock("Compressed block copies from before its start");
-        grow(length);
+        if (distance > o) throw ECompressedBlock("Compressed block copies from before its start");
+        room(length);
         // Byte by byte: an overlapping copy repeats what it has just written.
-        size_t from = out.size() - distance;
-        for (size_t k = 0; k < length; ++k) out += out[from++];
+        for (size_t from = o - distance, k = 0; k < length; ++k) out[o++] = out[from++];
         pos += 2;
       }
     }
     control = (control << 1) & 0xFFFF;
     --itemsLeft;
   }
+  out.resize(o);
   return out;
 }
 
