@@ -29,7 +29,7 @@ lib="$dir/script/java.velmora"
 mkdir -p "$dir/script"
 "$cli" strlib add "$lib" "Alert box" "$dir/snippet.js" || failures=$((failures + 1))
 "$cli" strlib add "$lib" $'\xcf\xf0\xe8' "$dir/snippet.js" || failures=$((failures + 1))
-expect "strlib signature" "010 V L M S L L 3 0" "$(head -c 9 "$lib" | od -An -c | xargs)"
+expect "strlib signature" "08 56 4c 4d 53 4c 4c 33 30" "$(head -c 9 "$lib" | od -An -tx1 | xargs)"
 expect "strlib list" $'0\t0a\t0\tAlert box\t3\n1\t0a\t0\t\xcf\xf0\xe8\t3' "$("$cli" strlib list "$lib")"
 expect "strlib cat" "$(printf 'alert(1);\r\n\r\nx\r\n' | od -c)" "$("$cli" strlib cat "$lib" 1 | od -c)"
 "$cli" strlib cat "$lib" 2 >/dev/null 2>&1
