@@ -108,7 +108,7 @@ QPainterPath ParsePath(const QString& data) {
   while (!scan.AtEnd()) {
     const QChar command = scan.Command();
     const bool relative = command.isLower();
-    const QChar upper = command.toUpper();
+    QChar upper = command.toUpper();
     const auto absolute = [&](QPointF p) { return relative ? p + current : p; };
     if (upper == 'Z') {
       path.closeSubpath();
@@ -159,6 +159,8 @@ QPainterPath ParsePath(const QString& data) {
         return path;  // arcs and unknown commands end the path
       }
       previous = upper;
+      // Further coordinate pairs after a moveto are linetos.
+      if (upper == 'M') upper = 'L';
     } while (scan.AtNumber());
   }
   return path;
