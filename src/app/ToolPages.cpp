@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QHelpEvent>
+#include <QLayout>
 #include <QTabBar>
 #include <QTabWidget>
 #include <QToolBar>
@@ -101,7 +102,10 @@ QWidget* BuildTopPanel(QWidget* parent) {
   QToolBar* keyBar = BuildToolBar(LineNumberBarTable(), panel);
   keyBar->setObjectName(QStringLiteral("KeyBar"));
   keyBar->setOrientation(Qt::Vertical);
-  keyBar->setIconSize({16, 16});
+  // Both buttons fit one above the other in the panel's height.
+  keyBar->setIconSize({14, 14});
+  keyBar->layout()->setContentsMargins(0, 0, 0, 0);
+  keyBar->layout()->setSpacing(0);
   auto* keyPanel = new TSizePanel(keyBar, panel);
   keyPanel->setObjectName(QStringLiteral("KeyPanel"));
   layout->addWidget(keyPanel);

@@ -1,5 +1,7 @@
 #include "qt/ClockPane.h"
 
+#include <QRegularExpression>
+
 namespace tessaly {
 
 TClockPane::TClockPane(QWidget* parent) : QLabel(parent) {
@@ -12,8 +14,11 @@ TClockPane::TClockPane(QWidget* parent) : QLabel(parent) {
 }
 
 QString TClockPane::ClockText(const QDateTime& moment, const QLocale& locale) {
+  // The short time is hours and minutes; some locales put seconds in it.
+  QString timeFormat = locale.timeFormat(QLocale::ShortFormat);
+  timeFormat.remove(QRegularExpression(QStringLiteral("[:.]ss")));
   return locale.toString(moment.date(), QLocale::LongFormat) + QLatin1Char(' ') +
-         locale.toString(moment.time(), QLocale::ShortFormat);
+         locale.toString(moment.time(), timeFormat);
 }
 
 void TClockPane::Refresh() {
