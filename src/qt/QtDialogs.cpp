@@ -85,8 +85,15 @@ TModalResult QtDialogs::MessageDlg(const std::string& text, const std::string& c
   const QAbstractButton* clicked = box.clickedButton();
   for (const ButtonMapping& mapping : kButtons)
     if (clicked != nullptr && clicked == box.button(mapping.Standard)) return mapping.Result;
+  // Closed without a button: Cancel if there is one, else a lone button's answer.
   if (buttons & mbCancel) return mrCancel;
-  return mrNone;
+  const ButtonMapping* only = nullptr;
+  for (const ButtonMapping& mapping : kButtons) {
+    if (!(buttons & mapping.Button)) continue;
+    if (only != nullptr) return mrNone;
+    only = &mapping;
+  }
+  return only != nullptr ? only->Result : mrNone;
 }
 
 bool QtDialogs::InputQuery(const std::string& caption, const std::string& prompt, std::string& value) {

@@ -1,5 +1,13 @@
 #include <gtest/gtest.h>
 
+#include <QApplication>
+#include <QInputDialog>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <functional>
+
 #include "app/StatusCounts.h"
 #include "platform/ScriptedDialogs.h"
 #include "qt/QtDialogs.h"
@@ -84,6 +92,78 @@ TEST(StatusCounts, CountsEveryLineWithItsLineBreak) {
   for (const Case& c : cases) EXPECT_EQ(StatusCountsText(c.lines, c.x, c.y), c.expected);
   // The "c" of "cт" is the Latin letter.
   EXPECT_NE(StatusCountsText({}, 1, 1).find(" c\xD1\x82: "), std::string::npos);
+}
+
+}  // namespace tessaly
+
+namespace tessaly {
+
+namespace {
+
+// Acts on the modal dialog once it is up, as the user would.
+void WhenModal(std::function<void(QWidget*)> act) {
+  QTimer::singleShot(0, [act] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (modal != nullptr) act(modal);
+  });
+}
+
+void PressEscape(QMessageBox* box) {
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QApplication::sendEvent(box, &escape);
+}
+
+}  // namespace
+
+TEST(QtDialogs, MessageBoxAnswersWithTheButtonPressedOrItsEscape) {
+  struct Case {
+    const char* name;
+    TMsgDlgButtons buttons;
+    TMsgDlgBtn defaultButton;
+    std::function<void(QMessageBox*)> user;
+    TModalResult expected;
+  };
+  const std::vector<Case> cases = {
+      {"yes", mbYes | mbNo | mbCancel, mbYes, [](QMessageBox* box) { box->button(QMessageBox::Yes)->click(); }, mrYes},
+      {"no", mbYes | mbNo | mbCancel, mbYes, [](QMessageBox* box) { box->button(QMessageBox::No)->click(); }, mrNo},
+      {"escape with cancel", mbYes | mbNo | mbCancel, mbYes, PressEscape, mrCancel},
+      {"default on enter", mbYes | mbNo, mbNo, [](QMessageBox* box) { box->defaultButton()->click(); }, mrNo},
+      {"ok only, escape", mbOK, mbOK, PressEscape, mrOk},
+      {"yes and no, closed", mbYes | mbNo, mbYes, [](QMessageBox* box) { box->done(0); }, mrNone},
+  };
+  QtDialogs dialogs;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    std::string caption;
+    WhenModal([&](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      ASSERT_NE(box, nullptr);
+      caption = box->windowTitle().toStdString();
+      c.user(box);
+    });
+    EXPECT_EQ(dialogs.MessageDlg("Данные были изменены!", "", TMsgDlgType::mtConfirmation, c.buttons, c.defaultButton),
+              c.expected);
+    EXPECT_EQ(caption, "Tessaly");  // an empty caption is the application's title
+  }
+}
+
+TEST(QtDialogs, InputBoxReturnsTheTextOnlyOnOk) {
+  QtDialogs dialogs;
+  for (const bool accept : {true, false}) {
+    SCOPED_TRACE(accept);
+    std::string initial;
+    WhenModal([&](QWidget* modal) {
+      auto* input = qobject_cast<QInputDialog*>(modal);
+      ASSERT_NE(input, nullptr);
+      initial = input->textValue().toStdString();
+      input->setTextValue(QStringLiteral("страница.htm"));
+      accept ? input->accept() : input->reject();
+    });
+    std::string value = "****.gif";
+    EXPECT_EQ(dialogs.InputQuery("Image", "Image reference", value), accept);
+    EXPECT_EQ(initial, "****.gif");
+    EXPECT_EQ(value, accept ? "страница.htm" : "****.gif");
+  }
 }
 
 }  // namespace tessaly
