@@ -10,6 +10,7 @@
 
 #include "app/AboutForm.h"
 #include "app/MainMenu.h"
+#include "app/Panels.h"
 #include "app/PreviewPages.h"
 #include "app/ProgramInfo.h"
 #include "app/SidePanel.h"
@@ -54,20 +55,16 @@ T* TOsnovnFRM::Component(const char* name) const {
 void TOsnovnFRM::BuildLayout() {
   BuildMainMenu(menuBar());
 
-  auto* client = new QWidget(this);
-  client->setObjectName(QStringLiteral("ClientPanel"));
-  auto* layout = new QVBoxLayout(client);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-  layout->addWidget(BuildTopPanel(client));
+  const TPanel client = NewPanel("ClientPanel", QBoxLayout::TopToBottom, this);
+  client.Layout->addWidget(BuildTopPanel(client.Widget));
   auto* body = new QHBoxLayout;
   body->setSpacing(0);
-  PanelSkript = BuildSidePanel(client);
+  PanelSkript = BuildSidePanel(client.Widget);
   body->addWidget(PanelSkript);
-  HTMLPageControl = BuildHtmlPageControl(client);
+  HTMLPageControl = BuildHtmlPageControl(client.Widget);
   body->addWidget(HTMLPageControl, 1);
-  layout->addLayout(body, 1);
-  setCentralWidget(client);
+  client.Layout->addLayout(body, 1);
+  setCentralWidget(client.Widget);
 
   EditPageControl = Component<QTabWidget>("EditPageControl");
   SkriptPageControl = Component<QTabWidget>("SkriptPageControl");

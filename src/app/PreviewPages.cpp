@@ -7,6 +7,7 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+#include "app/Panels.h"
 #include "app/StatusBar.h"
 #include "qt/BrowserView.h"
 #include "qt/QtFonts.h"
@@ -30,44 +31,31 @@ QFrame* BuildArea(const char* name, QWidget* parent) {
 }
 
 QWidget* BuildViewPage(QWidget* parent) {
-  auto* page = new QWidget(parent);
-  page->setObjectName(QStringLiteral("TabView"));
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(0, 0, 0, 0);
-
-  auto* splitter = new QSplitter(Qt::Vertical, page);
+  const TPanel page = NewPanel("TabView", QBoxLayout::TopToBottom, parent);
+  auto* splitter = new QSplitter(Qt::Vertical, page.Widget);
   splitter->setObjectName(QStringLiteral("ViewSplitter"));
   splitter->setChildrenCollapsible(false);
   splitter->addWidget(BuildArea("ViewerArea", splitter));
 
-  auto* bottom = new QWidget(splitter);
-  bottom->setObjectName(QStringLiteral("BottomPanel"));
-  auto* bottomLayout = new QVBoxLayout(bottom);
-  bottomLayout->setContentsMargins(0, 0, 0, 0);
-  bottomLayout->setSpacing(0);
-  bottomLayout->addWidget(BuildArea("SrcEditArea", bottom), 1);
-  bottomLayout->addWidget(BuildStatusBar(bottom));
-  splitter->addWidget(bottom);
+  const TPanel bottom = NewPanel("BottomPanel", QBoxLayout::TopToBottom, splitter);
+  bottom.Layout->addWidget(BuildArea("SrcEditArea", bottom.Widget), 1);
+  bottom.Layout->addWidget(BuildStatusBar(bottom.Widget));
+  splitter->addWidget(bottom.Widget);
   // The viewer takes what the window gains; the editor panel keeps its height.
   splitter->setStretchFactor(0, 1);
   splitter->setStretchFactor(1, 0);
   splitter->setSizes({1000, EditorPanelHeight});
-  layout->addWidget(splitter);
-  return page;
+  page.Layout->addWidget(splitter);
+  return page.Widget;
 }
 
 QWidget* BuildBrowserPage(QWidget* parent) {
-  auto* page = new QWidget(parent);
-  page->setObjectName(QStringLiteral("TabBrowser"));
-  auto* layout = new QVBoxLayout(page);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(0);
-
-  auto* browser = new TBrowserView(page);
+  const TPanel page = NewPanel("TabBrowser", QBoxLayout::TopToBottom, parent);
+  auto* browser = new TBrowserView(page.Widget);
   browser->setObjectName(QStringLiteral("WebBrowser"));
-  layout->addWidget(browser, 1);
+  page.Layout->addWidget(browser, 1);
 
-  auto* bottom = new QWidget(page);
+  auto* bottom = new QWidget(page.Widget);
   bottom->setObjectName(QStringLiteral("BrowserPanel"));
   bottom->setFixedHeight(BrowserPanelHeight);
   auto* bottomLayout = new QHBoxLayout(bottom);
@@ -78,8 +66,8 @@ QWidget* BuildBrowserPage(QWidget* parent) {
   auto* browseMode = new QCheckBox(QStringLiteral("browse mode"), bottom);
   browseMode->setObjectName(QStringLiteral("BrowseModeCheck"));
   bottomLayout->addWidget(browseMode);
-  layout->addWidget(bottom);
-  return page;
+  page.Layout->addWidget(bottom);
+  return page.Widget;
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include <QToolBar>
 #include <QVBoxLayout>
 
+#include "app/Panels.h"
 #include "app/ToolPages.h"
 #include "qt/SizePanel.h"
 
@@ -50,12 +51,9 @@ TSizePanel* BuildSidePanel(QWidget* parent) {
   for (const TSidePageSpec& spec : kSidePages) {
     auto* list = new QListWidget(pages);
     list->setObjectName(QString::fromUtf8(spec.ListName));
-    auto* page = new QWidget(pages);
-    page->setObjectName(QString::fromUtf8(spec.PageName));
-    auto* pageLayout = new QVBoxLayout(page);
-    pageLayout->setContentsMargins(0, 0, 0, 0);
-    pageLayout->addWidget(list);
-    pages->addTab(page, QString::fromUtf8(spec.Caption));
+    const TPanel page = NewPanel(spec.PageName, QBoxLayout::TopToBottom, pages);
+    page.Layout->addWidget(list);
+    pages->addTab(page.Widget, QString::fromUtf8(spec.Caption));
   }
   layout->addWidget(pages, 1);
 

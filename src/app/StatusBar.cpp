@@ -1,5 +1,7 @@
 #include "app/StatusBar.h"
 
+#include "app/Panels.h"
+
 #include <QHBoxLayout>
 #include <QLabel>
 
@@ -17,12 +19,10 @@ constexpr int ClockWidth = 179;
 }  // namespace
 
 QWidget* BuildStatusBar(QWidget* parent) {
-  auto* bar = new QWidget(parent);
-  bar->setObjectName(QStringLiteral("StatusBar"));
+  const TPanel panel = NewPanel("StatusBar", QBoxLayout::LeftToRight, parent, 2);
+  QWidget* bar = panel.Widget;
+  QBoxLayout* layout = panel.Layout;
   bar->setFixedHeight(StatusBarHeight);
-  auto* layout = new QHBoxLayout(bar);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(2);
 
   auto* marquee = new TMarqueePane(bar);
   marquee->setObjectName(QStringLiteral("StatusM"));

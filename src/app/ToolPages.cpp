@@ -10,6 +10,7 @@
 #include <QToolTip>
 
 #include "app/Icons.h"
+#include "app/Panels.h"
 #include "qt/QtFonts.h"
 #include "qt/SizePanel.h"
 
@@ -79,25 +80,19 @@ QTabWidget* BuildEditPageControl(QWidget* parent) {
   pages->tabBar()->setFont(PointFont("Arial", 8));
   pages->tabBar()->setDrawBase(false);
   for (const TToolPageSpec& spec : ToolPageTable()) {
-    auto* page = new QWidget(pages);
-    page->setObjectName(QString::fromUtf8(spec.Name));
-    auto* layout = new QHBoxLayout(page);
-    layout->setContentsMargins(0, 0, 0, 0);
-    QToolBar* bar = BuildToolBar(spec.Buttons, page);
-    bar->setObjectName(page->objectName() + QStringLiteral("Bar"));
-    layout->addWidget(bar);
-    pages->addTab(page, QString::fromUtf8(spec.Caption));
+    const TPanel page = NewPanel(spec.Name, QBoxLayout::LeftToRight, pages);
+    QToolBar* bar = BuildToolBar(spec.Buttons, page.Widget);
+    bar->setObjectName(page.Widget->objectName() + QStringLiteral("Bar"));
+    page.Layout->addWidget(bar);
+    pages->addTab(page.Widget, QString::fromUtf8(spec.Caption));
   }
   return pages;
 }
 
 QWidget* BuildTopPanel(QWidget* parent) {
-  auto* panel = new QWidget(parent);
-  panel->setObjectName(QStringLiteral("TopPanel"));
+  const TPanel top = NewPanel("TopPanel", QBoxLayout::LeftToRight, parent, 2);
+  QWidget* panel = top.Widget;
   panel->setFixedHeight(TopPanelHeight);
-  auto* layout = new QHBoxLayout(panel);
-  layout->setContentsMargins(0, 0, 0, 0);
-  layout->setSpacing(2);
 
   QToolBar* keyBar = BuildToolBar(LineNumberBarTable(), panel);
   keyBar->setObjectName(QStringLiteral("KeyBar"));
@@ -108,8 +103,8 @@ QWidget* BuildTopPanel(QWidget* parent) {
   keyBar->layout()->setSpacing(0);
   auto* keyPanel = new TSizePanel(keyBar, panel);
   keyPanel->setObjectName(QStringLiteral("KeyPanel"));
-  layout->addWidget(keyPanel);
-  layout->addWidget(BuildEditPageControl(panel), 1);
+  top.Layout->addWidget(keyPanel);
+  top.Layout->addWidget(BuildEditPageControl(panel), 1);
   return panel;
 }
 
