@@ -3,6 +3,7 @@
 #include <QApplication>
 
 #include "app/AboutForm.h"
+#include "app/Icons.h"
 #include "app/Look.h"
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
@@ -15,6 +16,7 @@ void PrepareApplication() { TBrowserView::PrepareProcess(); }
 
 void SetUpApplication(QApplication& application) {
   QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+  QApplication::setWindowIcon(ToolIcon("tessaly"));
   ApplyLook(application);
 }
 
