@@ -1,11 +1,19 @@
 #include <QApplication>
-#include <QMainWindow>
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "qt/QtDialogs.h"
+#include "qt/QtShell.h"
 
 int main(int argc, char** argv) {
+  using namespace tessaly;
+  PrepareApplication();
   QApplication application(argc, argv);
-  QApplication::setApplicationName("Tessaly");
-  QMainWindow window;
-  window.setWindowTitle(QString::fromUtf8("Визуальный редактор HTML"));
-  window.show();
+  SetUpApplication(application);
+  QtDialogs dialogs;
+  QtShell shell;
+  TApplicationForms forms(dialogs, shell, ProgramVersion());
+  forms.OsnovnFRM().showMaximized();
   return QApplication::exec();
 }

@@ -1,0 +1,33 @@
+#include "app/Application.h"
+
+#include <QApplication>
+
+#include "app/AboutForm.h"
+#include "app/Icons.h"
+#include "app/Look.h"
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "app/UpdateWindow.h"
+#include "qt/BrowserView.h"
+
+namespace tessaly {
+
+void PrepareApplication() { TBrowserView::PrepareProcess(); }
+
+void SetUpApplication(QApplication& application) {
+  QApplication::setApplicationName(QString::fromUtf8(ApplicationTitle));
+  QApplication::setWindowIcon(ToolIcon("tessaly"));
+  ApplyLook(application);
+}
+
+TApplicationForms::TApplicationForms(Dialogs& dialogs, Shell& shell, const std::string& version)
+    : osnovnFRM_(std::make_unique<TOsnovnFRM>(dialogs, shell)),
+      aboutForm_(std::make_unique<TAboutForm>(shell, dialogs, version, osnovnFRM_.get())),
+      updateWindow_(std::make_unique<Tform_MainWindow>(osnovnFRM_.get())) {
+  osnovnFRM_->SetAboutForm(aboutForm_.get());
+  osnovnFRM_->SetUpdateWindow(updateWindow_.get());
+}
+
+TApplicationForms::~TApplicationForms() = default;
+
+}  // namespace tessaly

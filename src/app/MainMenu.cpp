@@ -1,0 +1,100 @@
+#include "app/MainMenu.h"
+
+#include <QMenuBar>
+
+#include "app/MenuSpec.h"
+
+namespace tessaly {
+
+namespace {
+
+struct TTopMenuSpec {
+  const char* Name;
+  const char* Caption;
+  std::vector<TMenuItemSpec> Items;
+};
+
+const std::vector<TTopMenuSpec>& MainMenuTable() {
+  static const std::vector<TTopMenuSpec> table = {
+      {"File1", "Файл",
+       {{"New1", "Создать..."},
+        {"Open1", "Открыть..."},
+        {"N1", "-"},
+        {"Save1", "Сохранить"},
+        {"Saveas1", "Сохранить как"},
+        {"N2", "-"},
+        {"ExitItem", "E&xit", "Alt+X"}}},
+      {"Edit1", "Правка",
+       {{"Copy1", "Копировать"},
+        {"Cut1", "Вырезать"},
+        {"Paste1", "Вставить"},
+        {"FormatTextBTN", "Форматировать текст"}}},
+      {"Settings1", "Настройки",
+       {{"Language1", "Язык(Language)", nullptr, true,
+         {{"Ruslang", "Русский"}, {"LanguageEnglish1", "English"}, {"OtherLanguage1", "Другой..."}}}}},
+      {"Help1", "&Help",
+       {{"N4", "&About..."},
+        {"SiteItem", "Сайт программы"},
+        {"N3", "-"},
+        {"Ubgrade", "Проверить обновление..."}}},
+  };
+  return table;
+}
+
+const std::vector<TMenuItemSpec>& BrowserPopupTable() {
+  static const std::vector<TMenuItemSpec> table = {
+      {"PopupCode", "Код"},
+      {"PopupView", "Просмотр"},
+      {"PopupQuickEdit", "Quick Edit", nullptr, false},
+      {"PopupN1", "-"},
+      {"PopupCut", "Вырезать", "Ctrl+X"},
+      {"PopupCopy", "Копировать", "Ctrl+C"},
+      {"PopupPaste", "Вставить", "Ctrl+V"},
+      {"PopupSelectAll", "Выбрать все...", "Ctrl+A"},
+      {"PopupN2", "-"},
+      {"PopupUndo", "Отменить", "Ctrl+Z"},
+      {"PopupRedo", "Вернуть", "Ctrl+Y"},
+      {"PopupN3", "-"},
+      {"PopupN4", "-"},
+      {"PopupAccept", "Принять...", "Ctrl+P"},
+      {"PopupPrintSelection", "Печать выбранное..."},
+      {"PopupN5", "-"},
+      {"PopupFind", "Найти...", "Ctrl+F"},
+      {"PopupReplace", "Найти и заменить...", "Ctrl+H"},
+      {"PopupN6", "-"},
+      {"PopupSelectCase", "Select Case", nullptr, true,
+       {{"PopupTagsUpper", "Tags to Upper Case"},
+        {"PopupTagsLower", "Tags to Lower Case"},
+        {"PopupN7", "-"},
+        {"PopupAllUpper", "All Upper Case"},
+        {"PopupAllLower", "All Lower Case"},
+        {"PopupSelectionUpper", "Select to Upper Case", "Ctrl+Alt+U"},
+        {"PopupSelectionLower", "Select to Lower Case", "Ctrl+Alt+L"}}},
+      {"PopupResizeIndent", "Resize Indent..."},
+      {"PopupClearAll", "Clear All"},
+      {"PopupWordWrap", "WordWrap", "Ctrl+W"},
+      {"PopupFTP", "FTP", nullptr, false},
+      {"PopupN8", "-"},
+      {"PopupExit", "Exit", "Alt+F4"},
+  };
+  return table;
+}
+
+}  // namespace
+
+void BuildMainMenu(QMenuBar* menuBar) {
+  for (const TTopMenuSpec& top : MainMenuTable()) {
+    QMenu* menu = menuBar->addMenu(QString::fromUtf8(top.Caption));
+    menu->setObjectName(QString::fromUtf8(top.Name));
+    AddMenuItems(menu, top.Items);
+  }
+}
+
+QMenu* BuildBrowserPopupMenu(QWidget* parent) {
+  auto* menu = new QMenu(parent);
+  menu->setObjectName(QStringLiteral("PopupMenuControl"));
+  AddMenuItems(menu, BrowserPopupTable());
+  return menu;
+}
+
+}  // namespace tessaly

@@ -1,0 +1,26 @@
+#include "app/MenuSpec.h"
+
+#include <QMenu>
+
+namespace tessaly {
+
+void AddMenuItems(QMenu* menu, const std::vector<TMenuItemSpec>& items) {
+  for (const TMenuItemSpec& item : items) {
+    const QString name = QString::fromUtf8(item.Name);
+    if (!item.Items.empty()) {
+      QMenu* submenu = menu->addMenu(QString::fromUtf8(item.Caption));
+      submenu->setObjectName(name);
+      submenu->menuAction()->setEnabled(item.Enabled);
+      AddMenuItems(submenu, item.Items);
+      continue;
+    }
+    QAction* action = QString::fromUtf8(item.Caption) == QLatin1String("-")
+                          ? menu->addSeparator()
+                          : menu->addAction(QString::fromUtf8(item.Caption));
+    action->setObjectName(name);
+    action->setEnabled(item.Enabled);
+    if (item.Shortcut != nullptr) action->setShortcut(QKeySequence(QString::fromUtf8(item.Shortcut)));
+  }
+}
+
+}  // namespace tessaly

@@ -1,0 +1,23 @@
+#pragma once
+// What the program says about itself: its title, version and web site.
+
+#include <string>
+
+namespace tessaly {
+
+class Dialogs;
+class Shell;
+
+inline constexpr const char* ApplicationTitle = "Tessaly";
+// The maker's site, opened from the Help menu and the about box.
+inline constexpr const char* ProgramSiteAddress = "https://tessaly.example.org/";
+
+// Hands the site address to the desktop's browser; says so when that fails.
+void OpenProgramSite(Shell& shell, Dialogs& dialogs);
+
+// The version the build was made with; empty when the build carries none.
+std::string ProgramVersion();
+// The about box's version line: "v " and the version, or "v не определено".
+std::string VersionCaption(const std::string& version);
+
+}  // namespace tessaly

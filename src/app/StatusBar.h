@@ -1,0 +1,11 @@
+#pragma once
+// The status bar under the editor: the `StatusM` marquee, the `StatusPanel`
+// counts and the `ClockStatus` clock.
+
+class QWidget;
+
+namespace tessaly {
+
+QWidget* BuildStatusBar(QWidget* parent);
+
+}  // namespace tessaly

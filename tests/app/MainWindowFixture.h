@@ -1,0 +1,54 @@
+#pragma once
+// The real main window with its about box and update window, created offscreen,
+// with scripted dialogs and a shell that only records what it was asked to open.
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/Shell.h"
+
+namespace tessaly {
+
+class RecordingShell : public Shell {
+public:
+  bool Open(const std::string& target) override {
+    opened.push_back(target);
+    return succeeds;
+  }
+  std::vector<std::string> opened;
+  bool succeeds = true;
+};
+
+// Runs the event loop until `done` holds or `milliseconds` pass; returns `done()`.
+inline bool ProcessEventsUntil(const std::function<bool()>& done, int milliseconds) {
+  QElapsedTimer timer;
+  timer.start();
+  while (!done() && timer.elapsed() < milliseconds) QApplication::processEvents(QEventLoop::AllEvents, 10);
+  return done();
+}
+
+class MainWindowTest : public testing::Test {
+protected:
+  void SetUp() override {
+    forms = std::make_unique<TApplicationForms>(dialogs, shell, "1.2.3");
+    window().show();
+  }
+  void TearDown() override { forms.reset(); }
+
+  TOsnovnFRM& window() { return forms->OsnovnFRM(); }
+
+  ScriptedDialogs dialogs;
+  RecordingShell shell;
+  std::unique_ptr<TApplicationForms> forms;
+};
+
+}  // namespace tessaly

@@ -1,0 +1,69 @@
+// tessaly-cli screenshot OUT.png [--width W --height H]: renders the main
+// window offscreen into a PNG, so its look can be checked without a display.
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <string>
+
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "cli/Command.h"
+#include "platform/Exception.h"
+#include "platform/ScriptedDialogs.h"
+#include "qt/QtShell.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+constexpr const char* kUsage = "screenshot OUT.png [--width W --height H]";
+// Long enough for the first layout, paint and the marquee's first steps.
+constexpr int SettleMilliseconds = 300;
+
+int SizeArgument(const Arguments& args, size_t& i) {
+  if (i + 1 >= args.size()) throw UsageError{kUsage};
+  try {
+    const int value = std::stoi(args[++i]);
+    if (value > 0 && value <= 10000) return value;
+  } catch (const std::exception&) {
+  }
+  throw UsageError{kUsage};
+}
+
+void Screenshot(const Arguments& args) {
+  if (args.empty()) throw UsageError{kUsage};
+  const std::string out = args[0];
+  int width = 1024, height = 700;
+  for (size_t i = 1; i < args.size(); ++i) {
+    if (args[i] == "--width") width = SizeArgument(args, i);
+    else if (args[i] == "--height") height = SizeArgument(args, i);
+    else throw UsageError{kUsage};
+  }
+
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  PrepareApplication();
+  int argc = 1;
+  char name[] = "tessaly-cli";
+  char* argv[] = {name, nullptr};
+  QApplication application(argc, argv);
+  SetUpApplication(application);
+  // Nobody is there to answer; a question during start-up is answered with its default.
+  ScriptedDialogs dialogs;
+  QtShell shell;
+  TApplicationForms forms(dialogs, shell, ProgramVersion());
+  TOsnovnFRM& window = forms.OsnovnFRM();
+  window.resize(width, height);
+  window.show();
+  QElapsedTimer settle;
+  settle.start();
+  while (settle.elapsed() < SettleMilliseconds) QApplication::processEvents(QEventLoop::AllEvents, 20);
+  if (!window.grab().save(QString::fromStdString(out), "PNG")) throw Exception("cannot write " + out);
+}
+
+const CommandRegistration registration("screenshot", kUsage, Screenshot);
+
+}  // namespace
+
+}  // namespace tessaly::cli
