@@ -11,41 +11,42 @@ namespace tessaly::bench {
 
 namespace {
 
-// What the editor does when a highlighter is assigned: every line scanned to
-// its end, carrying the state over.
-void FullRescan(benchmark::State& state) {
-  const BenchPage& page = Page();
-  THtmlHighlighter highlighter;
-  for (auto _ : state) {
-    highlighter.ResetScanState();
-    int32_t states = 0;
-    for (size_t i = 0; i < page.lines.size(); ++i) {
-      states += highlighter.GetScanState();
-      highlighter.StartLine(page.lines[i], static_cast<int>(i));
-      highlighter.ScanToLineEnd();
-    }
-    benchmark::DoNotOptimize(states);
-  }
-  state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * page.text.size()));
-}
-
-// What painting does per token: its start, bytes and attribute.
-void TokenWalk(benchmark::State& state) {
+// Scans every line of the page in order, carrying the state over as the
+// editor does; `scanLine` takes each line from its first token on.
+template <typename ScanLine>
+void ScanPage(benchmark::State& state, ScanLine&& scanLine) {
   const BenchPage& page = Page();
   THtmlHighlighter highlighter;
   for (auto _ : state) {
     highlighter.ResetScanState();
     size_t sum = 0;
     for (size_t i = 0; i < page.lines.size(); ++i) {
-      for (highlighter.StartLine(page.lines[i], static_cast<int>(i)); !highlighter.AtLineEnd();
-           highlighter.NextToken()) {
-        sum += static_cast<size_t>(highlighter.CurrentTokenStart()) + highlighter.CurrentTokenBytes().size() +
-               (highlighter.CurrentTokenAttri() != nullptr);
-      }
+      highlighter.StartLine(page.lines[i], static_cast<int>(i));
+      sum += scanLine(highlighter);
     }
     benchmark::DoNotOptimize(sum);
   }
   state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * page.text.size()));
+}
+
+// What the editor does when a highlighter is assigned: each line scanned to
+// its end for the state the next one starts in.
+void FullRescan(benchmark::State& state) {
+  ScanPage(state, [](THtmlHighlighter& highlighter) {
+    highlighter.ScanToLineEnd();
+    return static_cast<size_t>(highlighter.GetScanState());
+  });
+}
+
+// What painting does per token: its start, bytes and attribute.
+void TokenWalk(benchmark::State& state) {
+  ScanPage(state, [](THtmlHighlighter& highlighter) {
+    size_t sum = 0;
+    for (; !highlighter.AtLineEnd(); highlighter.NextToken())
+      sum += static_cast<size_t>(highlighter.CurrentTokenStart()) + highlighter.CurrentTokenBytes().size() +
+             (highlighter.CurrentTokenAttri() != nullptr);
+    return sum;
+  });
 }
 
 }  // namespace
