@@ -57,6 +57,15 @@ TTabExpander TabExpanderFor(int tabWidth) {
   return ExpandTabsByDivision;
 }
 
+std::vector<std::string> LoadLinesFromFile(const std::string& fileName) {
+  TSrcEditStringList lines;
+  lines.LoadFromFile(fileName);
+  std::vector<std::string> out;
+  out.reserve(static_cast<size_t>(lines.Count()));
+  for (int i = 0; i < lines.Count(); ++i) out.push_back(lines.Get(i));
+  return out;
+}
+
 // ---- the buffer -------------------------------------------------------------
 
 struct TSrcEditStringList::Update {

@@ -127,6 +127,9 @@ private:
   int longestLineIndex_ = -1;
 };
 
+// The lines of a file as the editor loads them.
+std::vector<std::string> LoadLinesFromFile(const std::string& fileName);
+
 // The three expansion routines; the buffer picks one per tab width.
 std::string ExpandTabsAsSpaces(std::string_view line, int tabWidth, bool& hasTabs);
 std::string ExpandTabsByMask(std::string_view line, int tabWidth, bool& hasTabs);

@@ -6,24 +6,6 @@
 
 namespace tessaly {
 
-std::vector<std::string> SplitLines(std::string_view bytes) {
-  std::vector<std::string> lines;
-  size_t pos = 0;
-  while (pos < bytes.size()) {
-    const size_t end = bytes.find_first_of(std::string_view("\r\n\0", 3), pos);
-    if (end == std::string_view::npos) {
-      lines.emplace_back(bytes.substr(pos));
-      break;
-    }
-    lines.emplace_back(bytes.substr(pos, end - pos));
-    pos = end;
-    if (pos < bytes.size() && bytes[pos] == '\r') ++pos;
-    if (pos < bytes.size() && bytes[pos] == '\n') ++pos;
-    if (pos < bytes.size() && bytes[pos] == '\0') ++pos;
-  }
-  return lines;
-}
-
 std::string EscapeTokenText(std::string_view text) {
   std::string escaped;
   escaped.reserve(text.size());

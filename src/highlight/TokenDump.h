@@ -10,11 +10,6 @@ namespace tessaly {
 
 class TSrcCustomHighlighter;
 
-// Splits file bytes into lines as the editor loads a file: a line ends at CR,
-// LF or NUL; one CR, then one LF, then one NUL after it are stepped over; a
-// final line break makes no empty last line.
-std::vector<std::string> SplitLines(std::string_view bytes);
-
 // Bytes below 32 and the backslash written as \xHH; everything else as it is.
 std::string EscapeTokenText(std::string_view text);
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/SrcEditStringList.h"
 #include "highlight/HtmlHighlighter.h"
 #include "highlight/TokenDump.h"
 #include "platform/Files.h"
@@ -30,7 +31,7 @@ TEST(HtmlGolden, TokenStreamsMatchExpectedDumps) {
   ASSERT_FALSE(inputs.empty());
   for (const fs::path& input : inputs) {
     THtmlHighlighter highlighter;
-    const std::string actual = DumpTokens(highlighter, SplitLines(ReadFileBytes(input.string())));
+    const std::string actual = DumpTokens(highlighter, LoadLinesFromFile(input.string()));
     fs::path expectedPath = input;
     expectedPath.replace_extension(".tokens");
     const fs::path newPath = expectedPath.string() + ".new";

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "cli/Command.h"
+#include "editor/SrcEditStringList.h"
 #include "highlight/SrcEditSearch.h"
 #include "highlight/TokenDump.h"
 #include "platform/Files.h"
@@ -31,7 +32,7 @@ void Find(const Arguments& args) {
   }
   if (args.size() - next != 2) throw UsageError{kUsage};
   search.SetSearchPattern(args[next]);
-  const std::vector<std::string> lines = SplitLines(ReadFileBytes(args[next + 1]));
+  const std::vector<std::string> lines = LoadLinesFromFile(args[next + 1]);
   std::string out;
   for (size_t line = 0; line < lines.size(); ++line) {
     search.FindAllIn(lines[line]);
