@@ -1,0 +1,214 @@
+#include "qt/QtCanvas.h"
+
+#include <QGlyphRun>
+#include <QList>
+#include <QImage>
+#include <QPolygon>
+
+#include "qt/Cp1251Text.h"
+#include "qt/QtFonts.h"
+
+namespace tessaly {
+
+namespace {
+
+// Tab bytes reach the painter as filler for the columns they skip.
+QString DrawableText(std::string_view bytes) {
+  QString text = QStringFromCp1251(bytes);
+  text.replace(QChar('\t'), QChar(' '));
+  return text;
+}
+
+}  // namespace
+
+QColor ToQColor(TColor color) {
+  const TColor rgb = ColorToRGB(color);
+  return QColor(GetRValue(rgb), GetGValue(rgb), GetBValue(rgb));
+}
+
+QRect ToQRect(const TRect& rect) { return QRect(rect.Left, rect.Top, rect.Width(), rect.Height()); }
+
+QImage ToQImage(const TBitmap& bitmap) {
+  if (bitmap.Empty()) return QImage();
+  QImage image(bitmap.Width, bitmap.Height, bitmap.HasMask() ? QImage::Format_ARGB32 : QImage::Format_RGB32);
+  for (int y = 0; y < bitmap.Height; ++y) {
+    auto* row = reinterpret_cast<QRgb*>(image.scanLine(y));
+    const uint8_t* pixel = &bitmap.Pixels[static_cast<size_t>(y) * bitmap.Width * 3];
+    for (int x = 0; x < bitmap.Width; ++x, pixel += 3)
+      row[x] = bitmap.Transparent(x, y) ? qRgba(0, 0, 0, 0) : qRgb(pixel[0], pixel[1], pixel[2]);
+  }
+  return image;
+}
+
+QtCanvas::QtCanvas(QPainter& painter, const TRect& clip)
+    : painter_(painter), qfont_(ToQFont(font_)), metrics_(qfont_), rawFont_(QRawFont::fromFont(qfont_)), clip_(clip) {
+  advances_.fill(-1);
+  painter_.setClipRect(ToQRect(clip));
+  painter_.setFont(qfont_);
+}
+
+void QtCanvas::SetFont(const TFontSpec& font) {
+  if (font == font_) return;
+  font_ = font;
+  qfont_ = ToQFont(font);
+  metrics_ = QFontMetrics(qfont_);
+  rawFont_ = QRawFont::fromFont(qfont_);
+  advances_.fill(-1);
+  painter_.setFont(qfont_);
+}
+
+int QtCanvas::Advance(unsigned char byte) {
+  int& advance = advances_[byte];
+  if (advance < 0) advance = metrics_.horizontalAdvance(DrawableText(std::string_view(reinterpret_cast<const char*>(&byte), 1)));
+  return advance;
+}
+
+TTextMetrics QtCanvas::TextMetrics() {
+  TTextMetrics m;
+  m.Ascent = metrics_.ascent();
+  m.Descent = metrics_.descent();
+  m.Height = m.Ascent + m.Descent;
+  m.InternalLeading = std::max(0, m.Height - qfont_.pixelSize());
+  m.ExternalLeading = std::max(0, metrics_.leading());
+  m.AveCharWidth = metrics_.averageCharWidth();
+  m.MaxCharWidth = metrics_.maxWidth();
+  return m;
+}
+
+TSize QtCanvas::TextExtent(std::string_view text) {
+  int width = 0;
+  for (char c : text) width += Advance(static_cast<unsigned char>(c));
+  return {width, metrics_.ascent() + metrics_.descent()};
+}
+
+void QtCanvas::SetPen(TColor color, int width, TPenStyle style) {
+  penColor_ = color;
+  penWidth_ = width;
+  penStyle_ = style;
+}
+
+void QtCanvas::SetBrush(TColor color, TBrushStyle style) {
+  brushColor_ = color;
+  brushClear_ = style == TBrushStyle::bsClear || color == clNone;
+}
+
+void QtCanvas::SetTextBackground(TColor background, bool opaque) {
+  textBackground_ = background;
+  opaqueText_ = opaque && background != clNone;
+}
+
+void QtCanvas::ApplyPen() {
+  if (penStyle_ == TPenStyle::psClear || penColor_ == clNone) {
+    painter_.setPen(Qt::NoPen);
+    return;
+  }
+  QPen pen(ToQColor(penColor_), std::max(1, penWidth_));
+  pen.setStyle(penStyle_ == TPenStyle::psDash ? Qt::DashLine : penStyle_ == TPenStyle::psDot ? Qt::DotLine : Qt::SolidLine);
+  painter_.setPen(pen);
+  painter_.setBrush(brushClear_ ? QBrush(Qt::NoBrush) : QBrush(ToQColor(brushColor_)));
+}
+
+void QtCanvas::FillRect(const TRect& rect) {
+  if (!brushClear_) painter_.fillRect(ToQRect(rect), ToQColor(brushColor_));
+}
+
+void QtCanvas::FrameRect(const TRect& rect) {
+  if (brushClear_ || rect.IsEmpty()) return;
+  const QColor color = ToQColor(brushColor_);
+  painter_.fillRect(QRect(rect.Left, rect.Top, rect.Width(), 1), color);
+  painter_.fillRect(QRect(rect.Left, rect.Bottom - 1, rect.Width(), 1), color);
+  painter_.fillRect(QRect(rect.Left, rect.Top, 1, rect.Height()), color);
+  painter_.fillRect(QRect(rect.Right - 1, rect.Top, 1, rect.Height()), color);
+}
+
+void QtCanvas::Rectangle(const TRect& rect) {
+  // The outline lies inside the rectangle, right and bottom edges excluded.
+  ApplyPen();
+  painter_.drawRect(QRect(rect.Left, rect.Top, rect.Width() - 1, rect.Height() - 1));
+}
+
+void QtCanvas::Line(TPoint from, TPoint to) {
+  ApplyPen();
+  painter_.drawLine(from.X, from.Y, to.X, to.Y);
+}
+
+void QtCanvas::Ellipse(const TRect& bounds) {
+  ApplyPen();
+  painter_.drawEllipse(QRect(bounds.Left, bounds.Top, bounds.Width() - 1, bounds.Height() - 1));
+}
+
+void QtCanvas::Polygon(const std::vector<TPoint>& points) {
+  ApplyPen();
+  QPolygon polygon;
+  for (const TPoint& p : points) polygon << QPoint(p.X, p.Y);
+  painter_.drawPolygon(polygon);
+}
+
+void QtCanvas::DrawText(int x, int y, std::string_view text, int advance) {
+  if (text.empty()) return;
+  const QString drawable = DrawableText(text);
+  QList<QPointF> positions;
+  positions.reserve(static_cast<qsizetype>(text.size()));
+  int pen = 0;
+  for (char c : text) {
+    positions.append(QPointF(pen, 0));
+    pen += advance > 0 ? advance : Advance(static_cast<unsigned char>(c));
+  }
+  QGlyphRun run;
+  run.setRawFont(rawFont_);
+  const QList<quint32> glyphs = rawFont_.glyphIndexesForString(drawable);
+  if (glyphs.size() != positions.size()) {
+    // A character that maps to several glyphs: let Qt lay out the line.
+    painter_.setPen(ToQColor(textColor_));
+    painter_.drawText(x, y + metrics_.ascent(), drawable);
+    return;
+  }
+  run.setGlyphIndexes(glyphs);
+  run.setPositions(positions);
+  run.setUnderline(qfont_.underline());
+  run.setStrikeOut(qfont_.strikeOut());
+  painter_.setPen(ToQColor(textColor_));
+  painter_.drawGlyphRun(QPointF(x, y + metrics_.ascent()), run);
+}
+
+void QtCanvas::TextOut(int x, int y, std::string_view text) {
+  if (opaqueText_) {
+    const TSize extent = TextExtent(text);
+    painter_.fillRect(QRect(x, y, extent.cx, extent.cy), ToQColor(textBackground_));
+  }
+  DrawText(x, y, text, 0);
+}
+
+void QtCanvas::ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text, int advance) {
+  if (options & etoClipped) {
+    painter_.save();
+    painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
+  }
+  if ((options & etoOpaque) && textBackground_ != clNone) painter_.fillRect(ToQRect(rect), ToQColor(textBackground_));
+  DrawText(x, y, text, advance);
+  if (options & etoClipped) painter_.restore();
+}
+
+void QtCanvas::DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) {
+  if (bitmap.Empty() || dest.IsEmpty()) return;
+  painter_.drawImage(ToQRect(dest), ToQImage(bitmap), ToQRect(source));
+}
+
+void QtCanvas::IntersectClipRect(const TRect& rect) {
+  clip_ = IntersectRect(clip_, rect);
+  painter_.setClipRect(ToQRect(clip_));
+}
+
+void QtCanvas::SaveState() {
+  savedClips_.push_back(clip_);
+  painter_.save();
+}
+
+void QtCanvas::RestoreState() {
+  if (savedClips_.empty()) return;
+  clip_ = savedClips_.back();
+  savedClips_.pop_back();
+  painter_.restore();
+}
+
+}  // namespace tessaly

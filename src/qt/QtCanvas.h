@@ -1,0 +1,79 @@
+#pragma once
+// The canvas of the core's custom-drawn controls on a QPainter. Text arrives
+// as windows-1251 bytes and is converted by the code page table; a tab byte
+// is drawn as blank space. Every byte has a whole-pixel advance and a text's
+// extent is the sum of its bytes' advances, as on the system the layout
+// rules were made for; glyphs are placed at exactly those positions.
+
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QRawFont>
+
+#include <array>
+
+#include <vector>
+
+#include "platform/Canvas.h"
+
+namespace tessaly {
+
+class QtCanvas : public TCanvas {
+public:
+  // `clip` is the area the painter may draw in (the paint event's rectangle).
+  QtCanvas(QPainter& painter, const TRect& clip);
+
+  void SetFont(const TFontSpec& font) override;
+  const TFontSpec& Font() const override { return font_; }
+  TTextMetrics TextMetrics() override;
+  TSize TextExtent(std::string_view text) override;
+
+  void SetPen(TColor color, int width, TPenStyle style) override;
+  void SetBrush(TColor color, TBrushStyle style) override;
+  void SetTextColor(TColor color) override { textColor_ = color; }
+  void SetTextBackground(TColor background, bool opaque) override;
+
+  void FillRect(const TRect& rect) override;
+  void FrameRect(const TRect& rect) override;
+  void Rectangle(const TRect& rect) override;
+  void Line(TPoint from, TPoint to) override;
+  void Ellipse(const TRect& bounds) override;
+  void Polygon(const std::vector<TPoint>& points) override;
+  void TextOut(int x, int y, std::string_view text) override;
+  void ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text, int advance) override;
+  void DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) override;
+
+  TRect ClipRect() const override { return clip_; }
+  void IntersectClipRect(const TRect& rect) override;
+  void SaveState() override;
+  void RestoreState() override;
+
+private:
+  void DrawText(int x, int y, std::string_view text, int advance);
+  void ApplyPen();
+  int Advance(unsigned char byte);
+
+  QPainter& painter_;
+  TFontSpec font_;
+  QFont qfont_;
+  QFontMetrics metrics_;
+  QRawFont rawFont_;
+  std::array<int, 256> advances_;  // -1 until measured
+  TColor penColor_ = clBlack;
+  int penWidth_ = 1;
+  TPenStyle penStyle_ = TPenStyle::psSolid;
+  TColor brushColor_ = clWhite;
+  bool brushClear_ = false;
+  TColor textColor_ = clBlack;
+  TColor textBackground_ = clWhite;
+  bool opaqueText_ = true;
+  TRect clip_;
+  std::vector<TRect> savedClips_;
+};
+
+QColor ToQColor(TColor color);
+QRect ToQRect(const TRect& rect);
+// The picture as a Qt image; masked pixels become fully transparent.
+QImage ToQImage(const TBitmap& bitmap);
+
+}  // namespace tessaly
