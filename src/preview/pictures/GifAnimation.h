@@ -36,6 +36,7 @@ public:
   const std::vector<TGifFrame>& Frames() const { return frames_; }
 
   const TMaskedBitmap& Strip() const { return *strip_; }
+  std::shared_ptr<const TMaskedBitmap> SharedStrip() const { return strip_; }
   // The shared palette when the strip was made for a 256-colour display.
   const TPalette* Palette() const { return palette_; }
 

@@ -53,10 +53,10 @@ const char* GifErrorText(TGifError code) {
 }
 
 EGifDecoderError::EGifDecoderError(TGifError code)
-    : Exception(std::string("TGifDecoder: ") + GifErrorText(code)), code_(code) {}
+    : EInvalidGraphic(std::string("TGifDecoder: ") + GifErrorText(code)), code_(code) {}
 
 EGifDecoderError::EGifDecoderError(TGifError code, const std::string& text)
-    : Exception("TGifDecoder: " + text), code_(code) {}
+    : EInvalidGraphic("TGifDecoder: " + text), code_(code) {}
 
 // Bytes of the file; running past the end is error 24.
 class TGifDecoder::TReader {
@@ -177,7 +177,7 @@ void TGifDecoder::ReadImage(TReader& in) {
 
   const size_t pixelCount = static_cast<size_t>(image.Width) * image.Height;
   decodedPixels_ += pixelCount;
-  if (decodedPixels_ > kMaxGifPixels) throw EGifDecoderError(geBitmapImage);
+  if (decodedPixels_ > kMaxPicturePixels) throw EGifDecoderError(geBitmapImage);
   image.Pixels.assign(pixelCount, 0);
   DecodeGifLzw(compressed, image.LzwMinimumCodeSize, image.Width, image.Height, image.Interlaced, image.Pixels);
   images_.push_back(std::move(image));

@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "platform/Exception.h"
+#include "preview/pictures/PictureError.h"
 #include "preview/pictures/Palette.h"
 
 namespace tessaly {
@@ -47,7 +47,7 @@ enum TGifError {
 const char* GifErrorText(TGifError code);
 
 // "TGifDecoder: <text>"; the special error carries its own text.
-class EGifDecoderError : public Exception {
+class EGifDecoderError : public EInvalidGraphic {
 public:
   explicit EGifDecoderError(TGifError code);
   EGifDecoderError(TGifError code, const std::string& text);
@@ -111,10 +111,6 @@ struct TGifLogicalScreen {
   int AspectRatio = 0;
   int GlobalTable = -1;  // index into TGifDecoder::ColorTables(), -1 when none
 };
-
-// Largest number of pixels the decoded frames may hold together, so that a
-// small file cannot make the reader claim gigabytes.
-constexpr size_t kMaxGifPixels = size_t{1} << 26;
 
 class TGifDecoder {
 public:

@@ -88,7 +88,7 @@ TMaskedBitmap ComposeGifStrip(const TGifDecoder& decoder) {
   const std::vector<TGifImageDescriptor>& images = decoder.Images();
   const size_t frameCount = images.size();
   if (screen.Width <= 0 || screen.Height <= 0 ||
-      static_cast<size_t>(screen.Width) * screen.Height * frameCount > kMaxGifPixels) {
+      static_cast<size_t>(screen.Width) * screen.Height * frameCount > kMaxPicturePixels) {
     throw EGifDecoderError(geBitmapImage);
   }
 
