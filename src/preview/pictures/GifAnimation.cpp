@@ -19,7 +19,9 @@ TGifAnimation::TGifAnimation(const TGifDecoder& decoder)
       frames_(GifFrames(decoder)),
       width_(decoder.LogicalScreen().Width),
       height_(decoder.LogicalScreen().Height),
-      loopCount_(std::max(0, decoder.LoopCount())) {}
+      loopCount_(std::max(0, decoder.LoopCount())) {
+  frames_.resize(static_cast<size_t>(GifStripFrameCount(decoder)));
+}
 
 std::unique_ptr<TGifAnimation> TGifAnimation::MakeCopy() const {
   std::unique_ptr<TGifAnimation> copy(new TGifAnimation);

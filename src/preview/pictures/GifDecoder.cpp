@@ -115,7 +115,7 @@ void TGifDecoder::Read(std::string_view data) {
     const uint8_t block = in.Byte();
     if (block == kTrailer || block == 0) break;
     if (block == kImageSeparator) {
-      ReadImage(in);
+      if (!ReadImage(in)) break;
     } else if (block == kExtensionIntroducer) {
       if (!ReadExtension(in)) break;
     } else {
@@ -150,7 +150,7 @@ int TGifDecoder::ReadColorTable(TReader& in, int size) {
   return static_cast<int>(colorTables_.size()) - 1;
 }
 
-void TGifDecoder::ReadImage(TReader& in) {
+bool TGifDecoder::ReadImage(TReader& in) {
   TGifImageDescriptor image = std::move(pending_);
   pending_ = TGifImageDescriptor();
   image.Index = static_cast<int>(images_.size());
@@ -175,12 +175,17 @@ void TGifDecoder::ReadImage(TReader& in) {
   std::string compressed;
   in.SubBlocks([&](std::string_view block) { compressed.append(block); });
 
+  // A long animation is kept as far as memory allows: its first frames play.
   const size_t pixelCount = static_cast<size_t>(image.Width) * image.Height;
+  if (decodedPixels_ + pixelCount > kMaxPicturePixels) {
+    if (images_.empty()) throw EGifDecoderError(geBitmapImage);
+    return false;
+  }
   decodedPixels_ += pixelCount;
-  if (decodedPixels_ > kMaxPicturePixels) throw EGifDecoderError(geBitmapImage);
   image.Pixels.assign(pixelCount, 0);
   DecodeGifLzw(compressed, image.LzwMinimumCodeSize, image.Width, image.Height, image.Interlaced, image.Pixels);
   images_.push_back(std::move(image));
+  return true;
 }
 
 bool TGifDecoder::ReadExtension(TReader& in) {

@@ -127,7 +127,7 @@ private:
   class TReader;
   void ReadLogicalScreen(TReader& in);
   int ReadColorTable(TReader& in, int size);
-  void ReadImage(TReader& in);
+  bool ReadImage(TReader& in);  // false: no room for more frames
   bool ReadExtension(TReader& in);  // false: stop reading, keep what was read
   void ReadGraphicControl(TReader& in);
   void ReadPlainText(TReader& in);

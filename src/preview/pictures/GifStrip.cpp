@@ -83,18 +83,23 @@ std::vector<TGifFrame> GifFrames(const TGifDecoder& decoder) {
   return frames;
 }
 
+int GifStripFrameCount(const TGifDecoder& decoder) {
+  const TGifLogicalScreen& screen = decoder.LogicalScreen();
+  const size_t screenPixels = static_cast<size_t>(screen.Width) * screen.Height;
+  const size_t fitting = screenPixels == 0 ? 0 : kMaxPicturePixels / screenPixels;
+  const size_t count = std::min(decoder.Images().size(), fitting);
+  if (count == 0) throw EGifDecoderError(geBitmapImage);
+  return static_cast<int>(count);
+}
+
 TMaskedBitmap ComposeGifStrip(const TGifDecoder& decoder) {
   const TGifLogicalScreen& screen = decoder.LogicalScreen();
   const std::vector<TGifImageDescriptor>& images = decoder.Images();
-  const size_t frameCount = images.size();
-  if (screen.Width <= 0 || screen.Height <= 0 ||
-      static_cast<size_t>(screen.Width) * screen.Height * frameCount > kMaxPicturePixels) {
-    throw EGifDecoderError(geBitmapImage);
-  }
+  const size_t frameCount = static_cast<size_t>(GifStripFrameCount(decoder));
 
   TMaskedBitmap strip(screen.Width * static_cast<int>(frameCount), screen.Height, clBlack);
   // Where no frame has drawn yet the page shows through.
-  if (std::any_of(images.begin(), images.end(), HasTransparency)) {
+  if (std::any_of(images.begin(), images.begin() + frameCount, HasTransparency)) {
     strip.Mask.assign(static_cast<size_t>(strip.Width) * strip.Height, 1);
   }
 

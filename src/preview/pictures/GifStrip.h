@@ -24,8 +24,13 @@ struct TGifFrame {
 // Delay and disposal of every image of the decoded GIF.
 std::vector<TGifFrame> GifFrames(const TGifDecoder& decoder);
 
-// The strip, logical width x frame count wide; EGifDecoderError
-// (geBitmapImage) when the logical screen is empty or the strip too large.
+// How many frames the strip holds: all of them, unless a long animation
+// would make the strip too large to keep; then the first ones that fit.
+// EGifDecoderError (geBitmapImage) when the logical screen is empty or not
+// even one frame fits.
+int GifStripFrameCount(const TGifDecoder& decoder);
+
+// The strip, logical width x GifStripFrameCount() wide.
 TMaskedBitmap ComposeGifStrip(const TGifDecoder& decoder);
 
 }  // namespace tessaly

@@ -244,3 +244,19 @@ TEST(ReadGif, FailuresGiveNothingAndStillnessIsReported) {
 
 }  // namespace
 }  // namespace tessaly
+
+namespace tessaly {
+namespace {
+
+// A long animation keeps its first frames rather than failing altogether.
+TEST(GifStrip, ALongAnimationKeepsTheFramesThatFit) {
+  const std::string frame = testing::ImageBlock({0, 0, 4096, 2048, {1}});
+  std::string data = testing::GifHeader(4096, 4096, kColors);
+  for (int i = 0; i < 9; ++i) data += frame;
+  const TGifDecoder gif = Decode(data + ";");
+  EXPECT_EQ(gif.Images().size(), 8u) << "the ninth frame's pixels pass the limit";
+  EXPECT_EQ(GifStripFrameCount(gif), 4) << "four screens fill the strip";
+}
+
+}  // namespace
+}  // namespace tessaly
