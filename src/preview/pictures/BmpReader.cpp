@@ -156,13 +156,11 @@ void ReadUncompressed(std::string_view data, const TBmpHeader& h, TBitmap& bitma
   }
 }
 
-// Run-length data: runs, literal stretches, line ends and jumps. Pixels the
-// data never reach keep the first colour; data ending early ends the picture.
+// Run-length data: runs, literal stretches, line ends and jumps; data ending
+// early ends the picture.
 void ReadRunLength(std::string_view data, const TBmpHeader& h, TBitmap& bitmap) {
   const bool nibbles = h.Compression == biRle4;
   TRowPlacer placer(bitmap, false);
-  for (int row = 0; row < h.Height; ++row)
-    for (int x = 0; x < h.Width; ++x) placer.Set(x, row, h.Colors[0]);
 
   int x = 0, row = 0;
   auto put = [&](uint8_t index) {
@@ -205,7 +203,8 @@ void ReadRunLength(std::string_view data, const TBmpHeader& h, TBitmap& bitmap) 
 TBitmap ReadBmp(std::string_view data) {
   if (data.size() < kFileHeaderSize || data.substr(0, 2) != "BM") Fail("not a bitmap file");
   const TBmpHeader header = ReadHeader(data);
-  TBitmap bitmap(header.Width, header.Height);
+  // Pixels run-length data never reach keep the first colour.
+  TBitmap bitmap(header.Width, header.Height, header.Colors[0].Color());
   if (header.Compression == biRle8 || header.Compression == biRle4) {
     ReadRunLength(data, header, bitmap);
   } else {
