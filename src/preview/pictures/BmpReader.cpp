@@ -15,6 +15,7 @@ namespace {
 constexpr size_t kFileHeaderSize = 14;
 constexpr uint32_t kCoreHeaderSize = 12;
 constexpr uint32_t kInfoHeaderSize = 40;
+constexpr uint32_t kLargestHeaderSize = 124;  // the fifth version
 
 enum TBmpCompression : uint32_t { biRgb = 0, biRle8 = 1, biRle4 = 2, biBitFields = 3 };
 
@@ -66,7 +67,7 @@ TBmpHeader ReadHeader(std::string_view data) {
     h.Height = static_cast<int>(Get(data, 20, 2));
     h.BitCount = static_cast<int>(Get(data, 24, 2));
     entrySize = 3;
-  } else if (headerSize >= kInfoHeaderSize) {
+  } else if (headerSize >= kInfoHeaderSize && headerSize <= kLargestHeaderSize) {
     h.Width = static_cast<int32_t>(Get(data, 18, 4));
     const auto height = static_cast<int32_t>(Get(data, 22, 4));
     h.TopDown = height < 0;
