@@ -152,17 +152,22 @@ void BM_Reduce(benchmark::State& state) {
 }
 BENCHMARK(BM_Reduce)->Arg(dmFloydSteinberg)->Arg(dmNearest)->Unit(benchmark::kMillisecond);
 
-// Keeps each run's time so the ratios to the peer can be printed at the end.
+// Keeps each run's CPU time (the machine may be shared) so the ratios to
+// the peer can be printed at the end.
 class TRatioReporter : public benchmark::ConsoleReporter {
 public:
   void ReportRuns(const std::vector<Run>& runs) override {
-    for (const Run& run : runs) times_[run.benchmark_name()] = run.GetAdjustedRealTime();
+    for (const Run& run : runs) {
+      // With repetitions the median stands for the benchmark.
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name != "median") continue;
+      times_[run.run_name.str()] = run.GetAdjustedCPUTime();
+    }
     ConsoleReporter::ReportRuns(runs);
   }
 
   void PrintRatios() const {
 #ifdef TESSALY_HAVE_GIFLIB
-    std::printf("\nGIF decoding, time of giflib / time of ours (above 1: ours is faster)\n");
+    std::printf("\nGIF decoding, CPU time of giflib / CPU time of ours (above 1: ours is faster)\n");
     for (const char* arg : {"0", "1"}) {
       const double peer = Time("BM_GiflibSlurp/", arg);
       const double decode = Time("BM_TessalyGifDecode/", arg);
