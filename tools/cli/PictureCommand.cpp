@@ -56,8 +56,8 @@ void RunPicture(const Arguments& args) {
     throw Exception(Format("cannot decode %s (format %s): %s", options.file.c_str(), format, error.what()));
   }
 
-  std::string report = Format("format %s\nsize %d %d\n", PictureFormatName(picture.Format), picture.Width(),
-                              picture.Height());
+  std::string report =
+      Format("format %s\nsize %d %d\n", PictureFormatName(picture.Format), picture.Width(), picture.Height());
   const TGifAnimation* gif = picture.Animation.get();
   report += Format("frames %d\nloop %d\ntransparent %d\n", gif ? gif->NumFrames() : 1, gif ? gif->LoopCount() : 0,
                    picture.Transparent() ? 1 : 0);

@@ -93,7 +93,10 @@ TBmpHeader ReadHeader(std::string_view data) {
     Fail("unsupported compression");
   }
   switch (h.BitCount) {
-    case 1: case 4: case 8: case 24: break;
+    case 1:
+    case 4:
+    case 8:
+    case 24: break;
     case 16:
       if (h.Compression == biRgb) h.Fields = {TBitField(0x7C00), TBitField(0x03E0), TBitField(0x001F)};
       break;

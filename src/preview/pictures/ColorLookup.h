@@ -29,7 +29,9 @@ public:
   uint8_t Lookup(uint8_t red, uint8_t green, uint8_t blue, TPaletteEntry& used) override;
 
   // Red in bits 0 to 4, green 5 to 9, blue 10 to 14.
-  static int Key(uint8_t red, uint8_t green, uint8_t blue) { return (red >> 3) | (green >> 3) << 5 | (blue >> 3) << 10; }
+  static int Key(uint8_t red, uint8_t green, uint8_t blue) {
+    return (red >> 3) | (green >> 3) << 5 | (blue >> 3) << 10;
+  }
 
 private:
   static constexpr uint16_t kUnset = 0xFFFF;

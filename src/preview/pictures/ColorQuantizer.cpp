@@ -12,8 +12,7 @@ void TColorQuantizer::AddColor(uint8_t red, uint8_t green, uint8_t blue) {
   while (leafCount_ > maxColors_) ReduceTree();
 }
 
-void TColorQuantizer::Insert(std::unique_ptr<TOctreeNode>& node, int depth, uint8_t red, uint8_t green,
-                             uint8_t blue) {
+void TColorQuantizer::Insert(std::unique_ptr<TOctreeNode>& node, int depth, uint8_t red, uint8_t green, uint8_t blue) {
   // Walks down iteratively; `slot` is where the next node lives or will live.
   std::unique_ptr<TOctreeNode>* slot = &node;
   for (;; ++depth) {

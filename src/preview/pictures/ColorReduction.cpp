@@ -19,14 +19,10 @@ std::unique_ptr<TColorLookup> LookupFor(TReductionMode mode, const TPalette& pal
 
 TPalette PaletteFor(const TBitmap& picture, TReductionMode mode) {
   switch (mode) {
-    case rmSystemPalette:
-      return SystemStaticColors();
-    case rmWebCube:
-      return WebCubePalette();
-    case rmOptimized:
-      return OptimizedPalette(picture);
-    default:
-      return SharedPaletteLayout();
+    case rmSystemPalette: return SystemStaticColors();
+    case rmWebCube: return WebCubePalette();
+    case rmOptimized: return OptimizedPalette(picture);
+    default: return SharedPaletteLayout();
   }
 }
 
@@ -66,9 +62,9 @@ std::optional<TIndexedPicture> Reduce(const TBitmap& picture, TReductionMode mod
   result.Indexes.resize(static_cast<size_t>(result.Width) * result.Height);
 
   const std::unique_ptr<TColorLookup> lookup = LookupFor(mode, result.Palette);
-  const std::unique_ptr<TDitherEngine> engine =
-      dither == dmFloydSteinberg ? std::make_unique<TFloydSteinbergEngine>(*lookup, result.Width)
-                                 : std::make_unique<TDitherEngine>(*lookup, result.Width);
+  const std::unique_ptr<TDitherEngine> engine = dither == dmFloydSteinberg
+                                                    ? std::make_unique<TFloydSteinbergEngine>(*lookup, result.Width)
+                                                    : std::make_unique<TDitherEngine>(*lookup, result.Width);
   for (int y = 0; y < result.Height; ++y) {
     const uint8_t* row = &picture.Pixels[static_cast<size_t>(y) * result.Width * 3];
     uint8_t* target = &result.Indexes[static_cast<size_t>(y) * result.Width];

@@ -44,8 +44,7 @@ uint8_t TFloydSteinbergEngine::Dither(uint8_t red, uint8_t green, uint8_t blue) 
   const int column = column_;
   const int r = red_.Value(red, column), g = green_.Value(green, column), b = blue_.Value(blue, column);
   TPaletteEntry used;
-  const uint8_t index =
-      lookup_.Lookup(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b), used);
+  const uint8_t index = lookup_.Lookup(static_cast<uint8_t>(r), static_cast<uint8_t>(g), static_cast<uint8_t>(b), used);
   red_.Spread(r - used.Red, column, direction_);
   green_.Spread(g - used.Green, column, direction_);
   blue_.Spread(b - used.Blue, column, direction_);

@@ -40,9 +40,7 @@ void TGifAnimation::SetCurrentFrame(int frame) {
   currentDelay_ = frames_[currentFrame_ - 1].Delay;
 }
 
-TRect TGifAnimation::FrameRect() const {
-  return {(currentFrame_ - 1) * width_, 0, currentFrame_ * width_, height_};
-}
+TRect TGifAnimation::FrameRect() const { return {(currentFrame_ - 1) * width_, 0, currentFrame_ * width_, height_}; }
 
 void TGifAnimation::Draw(TCanvas& canvas, const TRect& dest) {
   canvas.DrawBitmap(*strip_, FrameRect(), dest);

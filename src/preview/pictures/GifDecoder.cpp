@@ -191,9 +191,7 @@ bool TGifDecoder::ReadImage(TReader& in) {
 bool TGifDecoder::ReadExtension(TReader& in) {
   const uint8_t label = in.Byte();
   switch (label) {
-    case kGraphicControlLabel:
-      ReadGraphicControl(in);
-      break;
+    case kGraphicControlLabel: ReadGraphicControl(in); break;
     case kCommentLabel:
       // A broken comment after the pictures costs nothing worth an error.
       try {
@@ -203,14 +201,9 @@ bool TGifDecoder::ReadExtension(TReader& in) {
         return false;
       }
       break;
-    case kPlainTextLabel:
-      ReadPlainText(in);
-      break;
-    case kApplicationLabel:
-      ReadApplication(in);
-      break;
-    default:
-      throw EGifDecoderError(geSpecial, Format("unknown extension: %.4X", label));
+    case kPlainTextLabel: ReadPlainText(in); break;
+    case kApplicationLabel: ReadApplication(in); break;
+    default: throw EGifDecoderError(geSpecial, Format("unknown extension: %.4X", label));
   }
   return true;
 }

@@ -10,8 +10,8 @@
 #include <string_view>
 #include <vector>
 
-#include "preview/pictures/PictureError.h"
 #include "preview/pictures/Palette.h"
+#include "preview/pictures/PictureError.h"
 
 namespace tessaly {
 
@@ -58,7 +58,7 @@ private:
 };
 
 struct TGifColorTable {
-  int Size = 0;                       // entries the file gives
+  int Size = 0;                             // entries the file gives
   std::array<TPaletteEntry, 256> Colors{};  // entries past Size are black
 };
 
@@ -127,7 +127,7 @@ private:
   class TReader;
   void ReadLogicalScreen(TReader& in);
   int ReadColorTable(TReader& in, int size);
-  bool ReadImage(TReader& in);  // false: no room for more frames
+  bool ReadImage(TReader& in);      // false: no room for more frames
   bool ReadExtension(TReader& in);  // false: stop reading, keep what was read
   void ReadGraphicControl(TReader& in);
   void ReadPlainText(TReader& in);

@@ -1,12 +1,12 @@
 #include "preview/pictures/JpegReader.h"
 
-#include <csetjmp>
+#include <jpeglib.h>
+
 #include <algorithm>
+#include <csetjmp>
 #include <cstdio>
 #include <string>
 #include <vector>
-
-#include <jpeglib.h>
 
 #include "preview/pictures/PictureError.h"
 

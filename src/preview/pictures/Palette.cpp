@@ -47,8 +47,8 @@ const TPalette& WebCubePalette() {
     for (int red = 0; red < 6; ++red) {
       for (int green = 0; green < 6; ++green) {
         for (int blue = 0; blue < 6; ++blue) {
-          cube.push_back({static_cast<uint8_t>(red * 51), static_cast<uint8_t>(green * 51),
-                          static_cast<uint8_t>(blue * 51)});
+          cube.push_back(
+              {static_cast<uint8_t>(red * 51), static_cast<uint8_t>(green * 51), static_cast<uint8_t>(blue * 51)});
         }
       }
     }
@@ -62,8 +62,6 @@ const TPalette& SharedPaletteLayout() {
   return palette;
 }
 
-const TPalette* SharedPalette() {
-  return DisplayDepthClass() == ddc8Bit ? &SharedPaletteLayout() : nullptr;
-}
+const TPalette* SharedPalette() { return DisplayDepthClass() == ddc8Bit ? &SharedPaletteLayout() : nullptr; }
 
 }  // namespace tessaly

@@ -3,7 +3,8 @@
 namespace tessaly {
 
 TPictureFormat RecognizePictureFormat(std::string_view data) {
-  if (data.starts_with("GIF8")) return data.size() > 4 && data[4] == '9' ? TPictureFormat::Gif89a : TPictureFormat::Gif87a;
+  if (data.starts_with("GIF8"))
+    return data.size() > 4 && data[4] == '9' ? TPictureFormat::Gif89a : TPictureFormat::Gif87a;
   if (data.starts_with("BM")) return TPictureFormat::Bmp;
   if (data.starts_with("\x89PNG")) return TPictureFormat::Png;
   if (data.starts_with("\xFF\xD8")) return TPictureFormat::Jpeg;

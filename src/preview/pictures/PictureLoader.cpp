@@ -1,7 +1,8 @@
 #include "preview/pictures/PictureLoader.h"
 
-#include <new>
 #include <strings.h>
+
+#include <new>
 
 #include "platform/Files.h"
 #include "preview/pictures/BmpReader.h"
@@ -32,16 +33,11 @@ TPicture StillPicture(TPictureFormat format, TBitmap bitmap) {
 TPicture DecodeRecognized(std::string_view data, TPictureFormat format) {
   switch (format) {
     case TPictureFormat::Gif87a:
-    case TPictureFormat::Gif89a:
-      return GifPicture(data, format);
-    case TPictureFormat::Bmp:
-      return StillPicture(format, ReadBmp(data));
-    case TPictureFormat::Jpeg:
-      return StillPicture(format, ReadJpeg(data).Bitmap);
-    case TPictureFormat::Png:
-      return StillPicture(format, ReadPng(data));
-    case TPictureFormat::Unknown:
-      break;
+    case TPictureFormat::Gif89a: return GifPicture(data, format);
+    case TPictureFormat::Bmp: return StillPicture(format, ReadBmp(data));
+    case TPictureFormat::Jpeg: return StillPicture(format, ReadJpeg(data).Bitmap);
+    case TPictureFormat::Png: return StillPicture(format, ReadPng(data));
+    case TPictureFormat::Unknown: break;
   }
   throw EInvalidGraphic("Unknown picture format");
 }

@@ -17,9 +17,9 @@ struct BmpSpec {
   int height = 2;  // negative: top-down
   int bits = 8;
   uint32_t compression = 0;
-  bool core = false;                       // the 12-byte OS/2 header
-  std::vector<uint32_t> masks;             // bit fields after the header
-  std::string pixels;                      // as stored
+  bool core = false;            // the 12-byte OS/2 header
+  std::vector<uint32_t> masks;  // bit fields after the header
+  std::string pixels;           // as stored
 };
 
 // Palette: black, red, green, blue.
@@ -90,7 +90,9 @@ TEST(BmpReader, ReadsEveryDepthAndLayout) {
       {"8 bits OS/2 header", {2, 2, 8, 0, true, {}, Bytes({3, 2, 0, 0, 0, 1, 0, 0})}, {K, R, B, G}},
       {"16 bits 5-5-5", {2, 1, 16, 0, false, {}, Bytes({0x00, 0x7C, 0x1F, 0x00})}, {R, B}},
       {"16 bits 5-6-5 fields", {2, 1, 16, 3, false, {0xF800, 0x07E0, 0x001F}, Bytes({0xE0, 0x07, 0x00, 0xF8})}, {G, R}},
-      {"24 bits", {2, 2, 24, 0, false, {}, Bytes({255, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 0})}, {G, K, B, R}},
+      {"24 bits",
+       {2, 2, 24, 0, false, {}, Bytes({255, 0, 0, 0, 0, 255, 0, 0, 0, 255, 0, 0, 0, 0, 0, 0})},
+       {G, K, B, R}},
       {"32 bits", {2, 1, 32, 0, false, {}, Bytes({0, 0, 255, 0, 0, 255, 0, 0})}, {R, G}},
       {"32 bits fields", {1, 1, 32, 3, false, {0xFF, 0xFF00, 0xFF0000}, Bytes({0, 0, 255, 0})}, {B}},
       {"RLE8 runs, literal, line end",

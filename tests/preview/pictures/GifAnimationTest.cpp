@@ -54,9 +54,9 @@ TEST(GifStrip, DisposalDecidesWhatTheNextFrameShowsOfThePrevious) {
     std::vector<int> mask;  // the second frame's mask
   };
   const Case cases[] = {
-      {0, true, {0, 0}}, {1, true, {0, 0}}, {2, true, {1, 1}}, {3, true, {0, 0}},
-      {6, true, {1, 1}},  // only the low two bits count
-      {7, true, {0, 0}},  {2, false, {}},
+      {0, true, {0, 0}}, {1, true, {0, 0}}, {2, true, {1, 1}},
+      {3, true, {0, 0}}, {6, true, {1, 1}},  // only the low two bits count
+      {7, true, {0, 0}}, {2, false, {}},
   };
   for (const Case& c : cases) {
     const int transparent = c.transparency ? 3 : -1;
@@ -117,8 +117,7 @@ std::vector<int> FramesAt(TGifAnimation& animation, const std::vector<int64_t>& 
 
 TEST(GifAnimation, StepsWhenTheFrameDelayHasPassed) {
   TGifAnimation animation(Decode(ThreeFrames(-1)));
-  EXPECT_EQ(FramesAt(animation, {50, 100, 250, 300, 599, 600, 650, 700}),
-            (std::vector<int>{1, 2, 2, 3, 3, 1, 1, 2}));
+  EXPECT_EQ(FramesAt(animation, {50, 100, 250, 300, 599, 600, 650, 700}), (std::vector<int>{1, 2, 2, 3, 3, 1, 1, 2}));
   EXPECT_EQ(animation.CurrentIteration(), 2);
 }
 

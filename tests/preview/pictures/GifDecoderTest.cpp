@@ -58,10 +58,11 @@ TEST(GifDecoder, LzwRoundTripsAcrossCodeWidthsAndFullTables) {
   for (const bool clearWhenFull : {true, false}) {
     for (const int codeSize : {2, 8}) {
       std::vector<uint8_t> source = pixels;
-      if (codeSize == 2) for (uint8_t& p : source) p &= 3;
-      const std::string data = GifHeader(200, 150, TPalette(256)) + "," +
-                               std::string("\0\0\0\0\xC8\0\x96\0\0", 9) + static_cast<char>(codeSize) +
-                               SubBlocks(LzwEncode(source, codeSize, clearWhenFull)) + ";";
+      if (codeSize == 2)
+        for (uint8_t& p : source) p &= 3;
+      const std::string data = GifHeader(200, 150, TPalette(256)) + "," + std::string("\0\0\0\0\xC8\0\x96\0\0", 9) +
+                               static_cast<char>(codeSize) + SubBlocks(LzwEncode(source, codeSize, clearWhenFull)) +
+                               ";";
       const TGifDecoder gif = Decode(data);
       EXPECT_EQ(gif.Images()[0].Pixels, source) << "clearWhenFull " << clearWhenFull << " size " << codeSize;
     }
@@ -98,8 +99,8 @@ TEST(GifDecoder, ExtraPixelsBeyondTheImageAreDropped) {
 }
 
 TEST(GifDecoder, KeepsExtensionsWithTheFollowingImageAndReadsTheLoopCount) {
-  const std::string data = GifHeader(1, 1, kFourColors) + NetscapeLoop(2) + Comment("hello") +
-                           GraphicControl(2, 7, 3) + ImageBlock({0, 0, 1, 1, {3}}) + ImageBlock({0, 0, 1, 1, {1}}) + ";";
+  const std::string data = GifHeader(1, 1, kFourColors) + NetscapeLoop(2) + Comment("hello") + GraphicControl(2, 7, 3) +
+                           ImageBlock({0, 0, 1, 1, {3}}) + ImageBlock({0, 0, 1, 1, {1}}) + ";";
   const TGifDecoder gif = Decode(data);
   EXPECT_EQ(gif.LoopCount(), 2);
   ASSERT_EQ(gif.Images().size(), 2u);

@@ -26,7 +26,12 @@ std::string LzwEncode(const std::vector<uint8_t>& pixels, int minimumCodeSize, b
 
 struct TTestImage {
   TTestImage(int left, int top, int width, int height, std::vector<uint8_t> pixels, TPalette localTable = {})
-      : Left(left), Top(top), Width(width), Height(height), Pixels(std::move(pixels)), LocalTable(std::move(localTable)) {}
+      : Left(left),
+        Top(top),
+        Width(width),
+        Height(height),
+        Pixels(std::move(pixels)),
+        LocalTable(std::move(localTable)) {}
   int Left, Top, Width, Height;
   std::vector<uint8_t> Pixels;  // row by row, top first
   TPalette LocalTable;          // empty: use the global table

@@ -70,9 +70,9 @@ TEST(WebCubeColorLookup, LevelsIndexesAndColours) {
     TPaletteEntry used;
   };
   const Case cases[] = {
-      {{0, 0, 0}, 0, {0, 0, 0}},          {{255, 255, 255}, 215, {255, 255, 255}},
-      {{47, 0, 0}, 0, {0, 0, 0}},         {{48, 0, 0}, 36, {51, 0, 0}},
-      {{127, 128, 0}, 84, {102, 102, 0}}, {{0, 0, 200}, 3, {0, 0, 153}}, {{0, 0, 201}, 4, {0, 0, 204}},
+      {{0, 0, 0}, 0, {0, 0, 0}},     {{255, 255, 255}, 215, {255, 255, 255}}, {{47, 0, 0}, 0, {0, 0, 0}},
+      {{48, 0, 0}, 36, {51, 0, 0}},  {{127, 128, 0}, 84, {102, 102, 0}},      {{0, 0, 200}, 3, {0, 0, 153}},
+      {{0, 0, 201}, 4, {0, 0, 204}},
   };
   TWebCubeColorLookup lookup;
   for (const Case& c : cases) {
@@ -171,8 +171,9 @@ TEST(Reduce, FlatColoursOfThePaletteStayFlat) {
     TColor color;
     int index;
   };
-  for (const Case& c : {Case{rmWebCube, RGB(102, 153, 204), 94}, Case{rmSharedPalette, RGB(115, 165, 205), 10 + 1 + 12 + 108},
-                        Case{rmSystemPalette, RGB(192, 220, 192), 8}}) {
+  for (const Case& c :
+       {Case{rmWebCube, RGB(102, 153, 204), 94}, Case{rmSharedPalette, RGB(115, 165, 205), 10 + 1 + 12 + 108},
+        Case{rmSystemPalette, RGB(192, 220, 192), 8}}) {
     for (const TDitherMode dither : {dmNearest, dmFloydSteinberg}) {
       const std::optional<TIndexedPicture> reduced = Reduce(Flat(9, 7, c.color), c.mode, dither);
       ASSERT_TRUE(reduced.has_value());
@@ -190,7 +191,8 @@ TEST(Reduce, ModesChooseTheirPalettes) {
     TReductionMode mode;
     size_t size;
   };
-  for (const Case& c : {Case{rmSystemPalette, 20}, Case{rmWebCube, 216}, Case{rmSharedPalette, 256}, Case{rmOptimized, 256}}) {
+  for (const Case& c :
+       {Case{rmSystemPalette, 20}, Case{rmWebCube, 216}, Case{rmSharedPalette, 256}, Case{rmOptimized, 256}}) {
     const std::optional<TIndexedPicture> reduced = Reduce(picture, c.mode, dmNearest);
     EXPECT_EQ(reduced->Palette.size(), c.size) << "mode " << c.mode;
     EXPECT_TRUE(InPalette(reduced->ToBitmap(), reduced->Palette));

@@ -1,10 +1,9 @@
 #include <gtest/gtest.h>
+#include <jpeglib.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-
-#include <jpeglib.h>
 
 #include "GifWriter.h"
 #include "platform/DisplayDepth.h"
@@ -46,8 +45,10 @@ std::string EncodeJpeg(const TBitmap& bitmap, bool greyscale) {
     const uint8_t* source = &bitmap.Pixels[static_cast<size_t>(info.next_scanline) * bitmap.Width * 3];
     row.clear();
     for (int x = 0; x < bitmap.Width; ++x) {
-      if (greyscale) row.push_back(source[x * 3]);
-      else row.insert(row.end(), source + x * 3, source + x * 3 + 3);
+      if (greyscale)
+        row.push_back(source[x * 3]);
+      else
+        row.insert(row.end(), source + x * 3, source + x * 3 + 3);
     }
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&info, rows, 1);
@@ -71,9 +72,9 @@ TEST(PictureFormat, IsToldByTheFirstBytes) {
     TPictureFormat format;
   };
   const Case cases[] = {
-      {"GIF89a", TPictureFormat::Gif89a}, {"GIF87a", TPictureFormat::Gif87a}, {"GIF8", TPictureFormat::Gif87a},
-      {"BM\x36", TPictureFormat::Bmp},    {"\x89PNG\r\n", TPictureFormat::Png}, {"\xFF\xD8\xFF", TPictureFormat::Jpeg},
-      {"<html>", TPictureFormat::Unknown}, {"", TPictureFormat::Unknown},     {"GIF", TPictureFormat::Unknown},
+      {"GIF89a", TPictureFormat::Gif89a},  {"GIF87a", TPictureFormat::Gif87a},   {"GIF8", TPictureFormat::Gif87a},
+      {"BM\x36", TPictureFormat::Bmp},     {"\x89PNG\r\n", TPictureFormat::Png}, {"\xFF\xD8\xFF", TPictureFormat::Jpeg},
+      {"<html>", TPictureFormat::Unknown}, {"", TPictureFormat::Unknown},        {"GIF", TPictureFormat::Unknown},
   };
   for (const Case& c : cases) EXPECT_EQ(RecognizePictureFormat(c.data), c.format) << c.data;
 }
