@@ -1,5 +1,6 @@
 #include "preview/pictures/BmpReader.h"
 
+#include <algorithm>
 #include <array>
 #include <bit>
 #include <cstdint>
