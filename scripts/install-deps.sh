@@ -8,7 +8,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   libjpeg62-turbo-dev zlib1g-dev libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev
-  libqscintilla2-qt6-dev  # benchmark peer of the HTML scanner, bench/ only
+  libqscintilla2-qt6-dev libgif-dev  # benchmark peers (HTML scanner, GIF decoder), bench/ only
   xvfb xauth fonts-liberation fonts-dejavu-core
 )
 
