@@ -1,0 +1,260 @@
+#include "preview/Section.h"
+
+#include <algorithm>
+
+#include "platform/CodePage1251.h"
+#include "preview/Forms.h"
+#include "preview/Images.h"
+#include "preview/SectionList.h"
+
+namespace tessaly::preview {
+
+TSection::TSection(TSectionList* document, const TFontState& font, int listLevel, int align, int listIndentStep)
+    : TSectionBase(document),
+      ListLevel(listLevel),
+      Indent(listLevel * listIndentStep),
+      AlignmentValue(align),
+      StartFont(std::make_unique<TMyFont>(*font.Font)) {
+  StartFont->Spec.Style |= font.Style;
+  ChangeFont(font);
+}
+
+TSection::~TSection() = default;
+
+void TSection::AppendToken(const TokenObj& token, int from) {
+  // Grow in steps so that many small tokens do not reallocate each time.
+  if (Buff.capacity() < Buff.size() + token.S.size() - from) Buff.reserve(Buff.size() + token.S.size() + 100);
+  Buff.append(token.S, from);
+  SIndices.insert(SIndices.end(), token.I.begin() + from, token.I.end());
+}
+
+TImageObj* TSection::ImageAtPos(int pos) const {
+  for (const auto& image : Images)
+    if (image->Pos == pos) return image.get();
+  return nullptr;
+}
+
+bool TSection::OnlyFloatingImages() const {
+  if (Buff.empty()) return false;
+  for (int pos = 0; pos < static_cast<int>(Buff.size()); ++pos) {
+    if (Buff[pos] != kImageCode && Buff[pos] != kNoBreakImageCode) return false;
+    const TImageObj* image = ImageAtPos(pos);
+    if (!image || !image->Floating()) return false;
+  }
+  return true;
+}
+
+void TSection::AddToken(const TokenObj& source, bool noBreak) {
+  if (source.Empty()) return;
+  TokenObj token = source;
+  const char last = Buff.empty() ? ' ' : Buff.back();
+  if (noBreak) {
+    if ((last == ' ' || last == kNoBreakSpaceMarker || last == kNonBreakingSpace) && token.S[0] == kNoBreakSpaceMarker)
+      token.Erase(0);
+    // A marker next to a real space, or a second marker, would only double the gap.
+    for (int i = 0; i < token.Leng();) {
+      const bool marker = token.S[i] == kNoBreakSpaceMarker;
+      const bool afterGap = i > 0 && (token.S[i - 1] == ' ' || token.S[i - 1] == kNoBreakSpaceMarker);
+      const bool beforeSpace = i + 1 < token.Leng() && token.S[i + 1] == ' ';
+      if (marker && (afterGap || beforeSpace)) token.Erase(i);
+      else ++i;
+    }
+  } else if (last == ' ' && token.S[0] == ' ') {
+    token.Erase(0);
+  }
+  std::replace(token.S.begin(), token.S.end(), kNoBreakSpaceMarker, kNonBreakingSpace);
+  if (!token.Empty() && (token.S[0] == ' ' || token.S[0] == kNonBreakingSpace) && OnlyFloatingImages()) token.Erase(0);
+  if (!token.Empty()) AppendToken(token, 0);
+}
+
+void TPreFormated::AddToken(const TokenObj& token, bool) {
+  if (static_cast<int>(Buff.size()) > kMaxLength) return;
+  AppendToken(token, 0);
+}
+
+void TSection::AddChar(char ch, int index) {
+  TokenObj token;
+  token.AddChar(ch, index);
+  AddToken(token, false);
+}
+
+void TSection::ChangeFont(const TFontState& state) {
+  const int pos = static_cast<int>(Buff.size());
+  auto run = std::make_unique<TFontObj>(this, pos, *state.Font, state.Style, state.SubSup);
+  if (state.Link && !state.Link->Empty()) run->UrlTarget = *state.Link;
+  auto& links = Document->LinkList;
+  if (!Fonts.empty() && Fonts.back()->Pos == pos) {
+    links.erase(std::remove(links.begin(), links.end(), Fonts.back().get()), links.end());
+    Fonts.back() = std::move(run);
+  } else {
+    Fonts.push_back(std::move(run));
+  }
+  if (!Fonts.back()->UrlTarget.Empty()) links.push_back(Fonts.back().get());
+}
+
+TImageObj* TSection::AddImage(const TAttributeList& attributes, bool noBreak, int index) {
+  const int pos = static_cast<int>(Buff.size());
+  Images.push_back(std::make_unique<TImageObj>(Document, pos, attributes));
+  Buff.push_back(noBreak ? kNoBreakImageCode : kImageCode);
+  SIndices.push_back(index);
+  return Images.back().get();
+}
+
+namespace {
+
+std::unique_ptr<TFormControlObj> MakeInputControl(TSectionList* document, THtmlForm* form, int pos,
+                                                  const TAttributeList& attributes) {
+  using Button = TButtonFormControlObj;
+  const std::string type = cp1251::LowerCase(Trim(attributes.Text(Attr::TYPE)));
+  if (type == "submit") return std::make_unique<Button>(document, form, pos, attributes, Button::Kind::Submit);
+  if (type == "reset") return std::make_unique<Button>(document, form, pos, attributes, Button::Kind::Reset);
+  if (type == "button") return std::make_unique<Button>(document, form, pos, attributes, Button::Kind::Button);
+  if (type == "radio") return std::make_unique<TRadioButtonFormControlObj>(document, form, pos, attributes);
+  if (type == "checkbox") return std::make_unique<TCheckBoxFormControlObj>(document, form, pos, attributes);
+  if (type == "hidden") return std::make_unique<THiddenFormControlObj>(document, form, -1, attributes);
+  if (type == "image") return std::make_unique<TImageFormControlObj>(document, form, pos, attributes);
+  return std::make_unique<TEditFormControlObj>(document, form, pos, attributes);
+}
+
+}  // namespace
+
+TFormControlObj* TSection::AddFormControl(Sy which, THtmlForm* form, const TAttributeList& attributes,
+                                          bool noBreak, int index) {
+  const int pos = static_cast<int>(Buff.size());
+  std::unique_ptr<TFormControlObj> made;
+  if (which == Sy::Select) {
+    const TAttribute* size = attributes.Find(Attr::SIZE);
+    if (attributes.Has(Attr::MULTIPLE) || (size && size->Value > 1))
+      made = std::make_unique<TListBoxFormControlObj>(Document, form, pos, attributes);
+    else
+      made = std::make_unique<TComboFormControlObj>(Document, form, pos, attributes);
+  } else if (which == Sy::TextArea) {
+    made = std::make_unique<TTextAreaFormControlObj>(Document, form, pos, attributes);
+  } else {
+    made = MakeInputControl(Document, form, pos, attributes);
+  }
+  TFormControlObj* control = form->AddControl(std::move(made));
+  Document->FormControlList.push_back(control);
+  if (auto* imageControl = dynamic_cast<TImageFormControlObj*>(control)) {
+    imageControl->MyImage = AddImage(attributes, noBreak, index);
+    imageControl->MyImage->MyFormControl = imageControl;
+  } else if (control->HasCodeCharacter()) {
+    Buff.push_back(noBreak ? kNoBreakFormControlCode : kFormControlCode);
+    SIndices.push_back(index);
+    FormControls.push_back(control);
+  }
+  return control;
+}
+
+int TSection::FinishLine(int index) {
+  if (Buff.empty()) {
+    TokenObj space;
+    space.AddChar(' ', index);
+    AppendToken(space, 0);
+  }
+  return AlignmentValue;
+}
+
+void TSection::Close() {
+  if (Closed) return;
+  Closed = true;
+  Len = static_cast<int>(Buff.size());
+  for (int pos = 0; pos < Len; ++pos)
+    if (pos == 0 || SIndices[pos] != SIndices[pos - 1] + 1) SIndexList.push_back({pos, SIndices[pos]});
+  SIndices = {};
+}
+
+std::vector<int> TSection::SourceIndices() const {
+  if (!Closed) return SIndices;
+  std::vector<int> indices(Len);
+  for (size_t run = 0; run < SIndexList.size(); ++run) {
+    const int end = run + 1 < SIndexList.size() ? SIndexList[run + 1].Pos : Len;
+    for (int pos = SIndexList[run].Pos; pos < end; ++pos) indices[pos] = SIndexList[run].Index + pos - SIndexList[run].Pos;
+  }
+  return indices;
+}
+
+int TSection::SourcePosOf(int curs) {
+  const int pos = curs - StartCurs;
+  if (pos < 0 || pos >= Len || SIndexList.empty()) return -1;
+  auto run = std::upper_bound(SIndexList.begin(), SIndexList.end(), pos,
+                              [](int p, const IndexObj& r) { return p < r.Pos; });
+  --run;
+  return run->Index + pos - run->Pos;
+}
+
+int TSection::DocPosOf(int sourceIndex, bool prev) {
+  const int runs = static_cast<int>(SIndexList.size());
+  auto runLength = [&](int run) { return (run + 1 < runs ? SIndexList[run + 1].Pos : Len) - SIndexList[run].Pos; };
+  if (prev) {
+    for (int run = runs - 1; run >= 0; --run) {
+      const IndexObj& r = SIndexList[run];
+      if (sourceIndex >= r.Index) return StartCurs + r.Pos + std::min(runLength(run) - 1, sourceIndex - r.Index);
+    }
+  } else {
+    for (int run = 0; run < runs; ++run) {
+      const IndexObj& r = SIndexList[run];
+      if (sourceIndex < r.Index + runLength(run)) return StartCurs + r.Pos + std::max(0, sourceIndex - r.Index);
+    }
+  }
+  return -1;
+}
+
+void TSection::NumberCursorPositions(int& curs) {
+  StartCurs = curs;
+  curs += Len;
+}
+
+void TSection::FontsChanged() {
+  auto apply = [this](TMyFont& font) {
+    if (!font.OwnFace) font.Spec.Name = font.FixedPitch ? Document->PreFontName : Document->FontName;
+    font.Spec.Charset = Document->CharSet;
+    font.SetNominalSize(font.NominalSize, Document->FontSize);
+  };
+  for (auto& run : Fonts) apply(*run->TheFont);
+  apply(*StartFont);
+  TSectionBase::FontsChanged();
+}
+
+TUListItem::TUListItem(TSectionList* document, const TFontState& font, int listLevel, int align, bool plain,
+                       int listIndentStep)
+    : TSection(document, font, listLevel, align, listIndentStep), Plain(plain) {
+  ListType = 2;
+}
+
+TDListItem::TDListItem(TSectionList* document, const TFontState& font, int listLevel, int align)
+    : TUListItem(document, font, listLevel, align, true) {
+  ListType = 3;
+}
+
+TOListItem::TOListItem(TSectionList* document, const TFontState& font, int listLevel, int align, int number,
+                       char style)
+    : TUListItem(document, font, listLevel, align, false), ListNumb(number), ListStyle(style) {
+  ListType = 1;
+}
+
+std::string TOListItem::MarkerText() const { return ListMarker(ListNumb, ListStyle); }
+
+std::string ListMarker(int number, char style) {
+  static constexpr const char* kRoman[] = {"I",   "II",   "III",  "IV",  "V",  "VI",  "VII",
+                                           "VIII", "IX",  "X",    "XI",  "XII", "XIII", "XIV",
+                                           "XV",  "XVI",  "XVII", "XVIII", "XIX", "XX"};
+  std::string marker;
+  switch (style) {
+    case 'A':
+    case 'a':
+      marker = static_cast<char>(style + std::clamp(number - 1, 0, 25));
+      break;
+    case 'I':
+    case 'i':
+      marker = kRoman[std::clamp(number, 1, 20) - 1];
+      if (style == 'i') marker = cp1251::LowerCase(marker);
+      break;
+    default:
+      marker = std::to_string(number);
+      break;
+  }
+  return marker + ".";
+}
+
+}  // namespace tessaly::preview
