@@ -10,8 +10,13 @@ void TCell::Add(std::unique_ptr<TSectionBase> block, const TSectionBase* before)
   if (!block) return;
   if (auto* section = dynamic_cast<TSection*>(block.get())) section->Close();
   block->Document = Document;
-  auto at = std::find_if(begin(), end(), [before](const auto& item) { return item.get() == before; });
-  insert(before ? at : end(), std::move(block));
+  if (!before) {
+    push_back(std::move(block));
+    return;
+  }
+  // The block to insert before is a table still being read: at or near the end.
+  auto at = std::find_if(rbegin(), rend(), [before](const auto& item) { return item.get() == before; });
+  insert(at == rend() ? end() : std::prev(at.base()), std::move(block));
 }
 
 int TCell::SourcePosOf(int curs) {

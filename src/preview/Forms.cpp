@@ -130,10 +130,7 @@ TListBoxFormControlObj::TListBoxFormControlObj(TSectionList* document, THtmlForm
   if (const TAttribute* size = attributes.Find(Attr::SIZE)) LBSize = std::max(size->Value, 0);
 }
 
-void TListBoxFormControlObj::AddOption(TOptionObj option) {
-  Options.push_back(std::move(option));
-  ResetToValue();
-}
+void TListBoxFormControlObj::AddOption(TOptionObj option) { Options.push_back(std::move(option)); }
 
 int TListBoxFormControlObj::Rows() const {
   return LBSize > 0 ? LBSize : std::min(8, std::max(1, static_cast<int>(Options.size())));

@@ -123,6 +123,7 @@ public:
   std::vector<TOptionObj> Options;
   bool Multiple;
   int LBSize;  // rows, 0 when SIZE was not given
+  // Call ResetToValue once the options are in.
   void AddOption(TOptionObj option);
   // Rows shown: SIZE, else min(8, max(1, options)).
   int Rows() const;

@@ -18,6 +18,7 @@ void THtmlReader::Start(std::string_view source, bool rawMode) {
   includePos_ = 0;
   inInclude_ = false;
   rawMode_ = rawMode;
+  openCommentAtEnd_ = false;
   lastLineEnd_ = 0;
   NoBreak = false;
   ScriptMode = false;
@@ -91,7 +92,11 @@ void THtmlReader::SkipCommentOrDeclaration() {
 void THtmlReader::SkipCommentBody() {
   // Ends at two or more '-', then optional blanks, then '>'.
   for (;;) {
-    if (Ch == kEndOfInput) throw EParseError("Open Comment at End of HTML File");
+    if (Ch == kEndOfInput) {
+      // Reported once the symbol read so far is delivered, so it is not lost.
+      openCommentAtEnd_ = true;
+      return;
+    }
     if (Ch != '-') {
       ReadRaw();
       continue;
@@ -117,7 +122,10 @@ void THtmlReader::DoInclude() {
   ReadAttributes(list, &names);
   std::vector<std::string> params;
   for (size_t i = 0; i < names.size(); ++i) params.push_back(names[i] + "=\"" + list.Items()[i].Text + "\"");
-  SkipCommentBody();
+  // An unquoted last value takes the "--" of «var=X-->» with it; that is still the comment's end.
+  const bool ended = Ch == '>' && !params.empty() && params.back().ends_with("--\"");
+  if (ended) params.back().erase(params.back().size() - 3, 2);
+  else SkipCommentBody();
   std::string replacement;
   Include(command, params, replacement);
   if (!replacement.empty()) {
@@ -136,6 +144,7 @@ void THtmlReader::Next() {
   SymbolIndex = SourceIndex;
   Token.Clear();
   if (Ch == kEndOfInput) {
+    if (openCommentAtEnd_) throw EParseError("Open Comment at End of HTML File");
     Sym = Sy::Eof;
   } else if (Ch == '<') {
     const int next = cp1251::ToUpper(static_cast<unsigned char>(PeekRaw()));

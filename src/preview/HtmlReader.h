@@ -60,6 +60,7 @@ private:
   size_t includePos_ = 0;
   bool inInclude_ = false;
   bool rawMode_ = false;
+  bool openCommentAtEnd_ = false;
   int lastLineEnd_ = 0;
   TAttributeList scratch_;
 

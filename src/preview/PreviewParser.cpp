@@ -86,6 +86,7 @@ void TPreviewParser::Begin(TSectionList& list, TNameList* names) {
 void TPreviewParser::End() {
   // Whatever was being built stays in the document.
   SectionDone();
+  Doc->NumberCursorPositions();
   FontStack.clear();
   R.Include = nullptr;
   Meta = nullptr;
@@ -822,6 +823,7 @@ void TPreviewParser::DoSelect() {
     }
   }
   finishOption();
+  list->ResetToValue();
   R.NoBreak = oldNoBreak;
 }
 

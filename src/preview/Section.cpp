@@ -21,27 +21,15 @@ TSection::TSection(TSectionList* document, const TFontState& font, int listLevel
 
 TSection::~TSection() = default;
 
-void TSection::AppendToken(const TokenObj& token, int from) {
-  // Grow in steps so that many small tokens do not reallocate each time.
-  if (Buff.capacity() < Buff.size() + token.S.size() - from) Buff.reserve(Buff.size() + token.S.size() + 100);
-  Buff.append(token.S, from);
-  SIndices.insert(SIndices.end(), token.I.begin() + from, token.I.end());
+void TSection::AppendCode(char code, int index) {
+  Buff.push_back(code);
+  SIndices.push_back(index);
 }
 
-TImageObj* TSection::ImageAtPos(int pos) const {
-  for (const auto& image : Images)
-    if (image->Pos == pos) return image.get();
-  return nullptr;
-}
-
-bool TSection::OnlyFloatingImages() const {
-  if (Buff.empty()) return false;
-  for (int pos = 0; pos < static_cast<int>(Buff.size()); ++pos) {
-    if (Buff[pos] != kImageCode && Buff[pos] != kNoBreakImageCode) return false;
-    const TImageObj* image = ImageAtPos(pos);
-    if (!image || !image->Floating()) return false;
-  }
-  return true;
+void TSection::AppendToken(const TokenObj& token) {
+  Buff += token.S;
+  SIndices.insert(SIndices.end(), token.I.begin(), token.I.end());
+  onlyFloatingImages_ = false;
 }
 
 void TSection::AddToken(const TokenObj& source, bool noBreak) {
@@ -63,13 +51,13 @@ void TSection::AddToken(const TokenObj& source, bool noBreak) {
     token.Erase(0);
   }
   std::replace(token.S.begin(), token.S.end(), kNoBreakSpaceMarker, kNonBreakingSpace);
-  if (!token.Empty() && (token.S[0] == ' ' || token.S[0] == kNonBreakingSpace) && OnlyFloatingImages()) token.Erase(0);
-  if (!token.Empty()) AppendToken(token, 0);
+  if (!token.Empty() && (token.S[0] == ' ' || token.S[0] == kNonBreakingSpace) && onlyFloatingImages_) token.Erase(0);
+  if (!token.Empty()) AppendToken(token);
 }
 
 void TPreFormated::AddToken(const TokenObj& token, bool) {
   if (static_cast<int>(Buff.size()) > kMaxLength) return;
-  AppendToken(token, 0);
+  AppendToken(token);
 }
 
 void TSection::AddChar(char ch, int index) {
@@ -84,7 +72,9 @@ void TSection::ChangeFont(const TFontState& state) {
   if (state.Link && !state.Link->Empty()) run->UrlTarget = *state.Link;
   auto& links = Document->LinkList;
   if (!Fonts.empty() && Fonts.back()->Pos == pos) {
-    links.erase(std::remove(links.begin(), links.end(), Fonts.back().get()), links.end());
+    // A link run being replaced was registered last or nearly so.
+    if (auto found = std::find(links.rbegin(), links.rend(), Fonts.back().get()); found != links.rend())
+      links.erase(std::next(found).base());
     Fonts.back() = std::move(run);
   } else {
     Fonts.push_back(std::move(run));
@@ -95,8 +85,8 @@ void TSection::ChangeFont(const TFontState& state) {
 TImageObj* TSection::AddImage(const TAttributeList& attributes, bool noBreak, int index) {
   const int pos = static_cast<int>(Buff.size());
   Images.push_back(std::make_unique<TImageObj>(Document, pos, attributes));
-  Buff.push_back(noBreak ? kNoBreakImageCode : kImageCode);
-  SIndices.push_back(index);
+  onlyFloatingImages_ = (pos == 0 || onlyFloatingImages_) && Images.back()->Floating();
+  AppendCode(noBreak ? kNoBreakImageCode : kImageCode, index);
   return Images.back().get();
 }
 
@@ -139,8 +129,8 @@ TFormControlObj* TSection::AddFormControl(Sy which, THtmlForm* form, const TAttr
     imageControl->MyImage = AddImage(attributes, noBreak, index);
     imageControl->MyImage->MyFormControl = imageControl;
   } else if (control->HasCodeCharacter()) {
-    Buff.push_back(noBreak ? kNoBreakFormControlCode : kFormControlCode);
-    SIndices.push_back(index);
+    AppendCode(noBreak ? kNoBreakFormControlCode : kFormControlCode, index);
+    onlyFloatingImages_ = false;
     FormControls.push_back(control);
   }
   return control;
@@ -150,7 +140,7 @@ int TSection::FinishLine(int index) {
   if (Buff.empty()) {
     TokenObj space;
     space.AddChar(' ', index);
-    AppendToken(space, 0);
+    AppendToken(space);
   }
   return AlignmentValue;
 }
@@ -162,6 +152,7 @@ void TSection::Close() {
   for (int pos = 0; pos < Len; ++pos)
     if (pos == 0 || SIndices[pos] != SIndices[pos - 1] + 1) SIndexList.push_back({pos, SIndices[pos]});
   SIndices = {};
+  Buff.shrink_to_fit();
 }
 
 std::vector<int> TSection::SourceIndices() const {

@@ -86,9 +86,11 @@ public:
   virtual std::string MarkerText() const { return {}; }
 
 protected:
-  void AppendToken(const TokenObj& token, int from);
-  bool OnlyFloatingImages() const;
-  TImageObj* ImageAtPos(int pos) const;
+  void AppendToken(const TokenObj& token);
+  void AppendCode(char code, int index);
+
+private:
+  bool onlyFloatingImages_ = false;  // every character so far is a floating image
 };
 
 // One line of a PRE block or of plain text: no whitespace collapsing.

@@ -48,6 +48,14 @@ void TSectionList::SetBackgroundImageName(const std::string& name) {
   BackgroundTried = false;
 }
 
+std::shared_ptr<TBitmap> TSectionList::GetBackgroundBitmap() {
+  if (!BackgroundTried && !BackgroundImageName.empty() && GetImage) {
+    BackgroundTried = true;
+    BackgroundBitmap = GetImage(BackgroundImageName);
+  }
+  return BackgroundBitmap;
+}
+
 int TSectionList::GetSectionY(int index) const {
   int y = 0;
   for (int i = 0; i < index && i < static_cast<int>(size()); ++i) y += (*this)[i]->SectionHeight;

@@ -86,6 +86,8 @@ public:
                 TColor visited, TColor active, bool linksActive, TColor background);
   void SetBackground(TColor color);
   void SetBackgroundImageName(const std::string& name);
+  // The background picture, asked of the image callback on first use.
+  std::shared_ptr<TBitmap> GetBackgroundBitmap();
   // The Y of a top-level block: the heights of the blocks before it.
   int GetSectionY(int index) const;
 
