@@ -298,8 +298,12 @@ bool TPreviewParser::ApplyInline(Sy sym) {
 }
 
 void TPreviewParser::DoText() {
-  EnsureSection();
-  Section->AddToken(R.Token, R.NoBreak);
+  // A lone space would be dropped from a fresh section anyway; an empty
+  // section shows nothing, so none is started for it (blank lines between tags).
+  if (Section || R.Token.S != " ") {
+    EnsureSection();
+    Section->AddToken(R.Token, R.NoBreak);
+  }
   ParaSpacePending = false;
   Next();
 }

@@ -13,9 +13,7 @@ TSection::TSection(TSectionList* document, const TFontState& font, int listLevel
     : TSectionBase(document),
       ListLevel(listLevel),
       Indent(listLevel * listIndentStep),
-      AlignmentValue(align),
-      StartFont(std::make_unique<TMyFont>(*font.Font)) {
-  StartFont->Spec.Style |= font.Style;
+      AlignmentValue(align) {
   ChangeFont(font);
 }
 
@@ -203,7 +201,7 @@ void TSection::FontsChanged() {
     font.SetNominalSize(font.NominalSize, Document->FontSize);
   };
   for (auto& run : Fonts) apply(*run->TheFont);
-  apply(*StartFont);
+  if (StartFont) apply(*StartFont);
   TSectionBase::FontsChanged();
 }
 
@@ -211,6 +209,7 @@ TUListItem::TUListItem(TSectionList* document, const TFontState& font, int listL
                        int listIndentStep)
     : TSection(document, font, listLevel, align, listIndentStep), Plain(plain) {
   ListType = 2;
+  StartFont = std::make_unique<TMyFont>(*Fonts.front()->TheFont);
 }
 
 TDListItem::TDListItem(TSectionList* document, const TFontState& font, int listLevel, int align)

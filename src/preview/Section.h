@@ -59,7 +59,7 @@ public:
   int AlignmentValue;     // 1 left, 2 centre, 3 right
   int ClearValue = 0;     // 0 none, 1 left, 2 right, 3 both
   int FirstLineIndent = 0;  // left edge of the first line, set by layout
-  std::unique_ptr<TMyFont> StartFont;
+  std::unique_ptr<TMyFont> StartFont;  // list items: the font their marker is drawn in
   bool Closed = false;
 
   virtual void AddToken(const TokenObj& token, bool noBreak);
