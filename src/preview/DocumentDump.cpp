@@ -64,7 +64,7 @@ private:
   }
 
   void FontRun(const TFontObj& run, int depth) {
-    const TMyFont& font = *run.TheFont;
+    const TMyFont& font = run.TheFont;
     out_ << Indent(depth) << "font " << run.Pos << ": " << Quoted(font.Spec.Name) << " " << font.PointSize() << "pt"
          << " nominal=" << font.NominalSize << " style=" << StyleText(font.Spec.Style)
          << " color=" << ColorText(font.Spec.Color) << " charset=" << font.Spec.Charset;

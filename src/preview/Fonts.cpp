@@ -40,13 +40,13 @@ void TMyFont::SetPointSize(int points) {
 }
 
 TFontObj::TFontObj(TSection* section, int pos, const TMyFont& font, TFontStyles extraStyle, int subSup)
-    : Section(section), Pos(pos), TheFont(std::make_unique<TMyFont>(font)), SubSup(subSup) {
-  TheFont->Spec.Style |= extraStyle;
+    : Section(section), Pos(pos), TheFont(font), SubSup(subSup) {
+  TheFont.Spec.Style |= extraStyle;
 }
 
 TFontSpec TFontObj::DrawnSpec() const {
-  TFontSpec spec = TheFont->Spec;
-  if (SubSup != 0) spec.Height = PixelHeight(std::max(TheFont->PointSize() * 3 / 4, 1));
+  TFontSpec spec = TheFont.Spec;
+  if (SubSup != 0) spec.Height = PixelHeight(std::max(TheFont.PointSize() * 3 / 4, 1));
   return spec;
 }
 

@@ -51,7 +51,7 @@ public:
 
   TSection* Section;
   int Pos;
-  std::unique_ptr<TMyFont> TheFont;
+  TMyFont TheFont;
   TUrlTarget UrlTarget;  // empty Url: not a link
   int SubSup;            // 0 none, 1 subscript, 2 superscript
 

@@ -24,33 +24,41 @@ void TSection::AppendCode(char code, int index) {
   SIndices.push_back(index);
 }
 
-void TSection::AppendToken(const TokenObj& token) {
-  Buff += token.S;
-  SIndices.insert(SIndices.end(), token.I.begin(), token.I.end());
+void TSection::AppendToken(const TokenObj& token, size_t first) {
+  Buff.append(token.S, first);
+  SIndices.insert(SIndices.end(), token.I.begin() + static_cast<std::ptrdiff_t>(first), token.I.end());
   onlyFloatingImages_ = false;
 }
 
 void TSection::AddToken(const TokenObj& source, bool noBreak) {
   if (source.Empty()) return;
-  TokenObj token = source;
   const char last = Buff.empty() ? ' ' : Buff.back();
-  if (noBreak) {
-    if ((last == ' ' || last == kNoBreakSpaceMarker || last == kNonBreakingSpace) && token.S[0] == kNoBreakSpaceMarker)
-      token.Erase(0);
-    // A marker next to a real space, or a second marker, would only double the gap.
-    for (int i = 0; i < token.Leng();) {
-      const bool marker = token.S[i] == kNoBreakSpaceMarker;
-      const bool afterGap = i > 0 && (token.S[i - 1] == ' ' || token.S[i - 1] == kNoBreakSpaceMarker);
-      const bool beforeSpace = i + 1 < token.Leng() && token.S[i + 1] == ' ';
-      if (marker && (afterGap || beforeSpace)) token.Erase(i);
-      else ++i;
+  // The no-break marker is reworked in a copy; plain text is appended from `first` on.
+  TokenObj reworked;
+  const bool hasMarker = source.S.find(kNoBreakSpaceMarker) != std::string::npos;
+  const TokenObj& token = hasMarker ? reworked : source;
+  if (hasMarker) {
+    reworked = source;
+    if (noBreak) {
+      if ((last == ' ' || last == kNoBreakSpaceMarker || last == kNonBreakingSpace) &&
+          reworked.S[0] == kNoBreakSpaceMarker)
+        reworked.Erase(0);
+      // A marker next to a real space, or a second marker, would only double the gap.
+      for (int i = 0; i < reworked.Leng();) {
+        const bool marker = reworked.S[i] == kNoBreakSpaceMarker;
+        const bool afterGap = i > 0 && (reworked.S[i - 1] == ' ' || reworked.S[i - 1] == kNoBreakSpaceMarker);
+        const bool beforeSpace = i + 1 < reworked.Leng() && reworked.S[i + 1] == ' ';
+        if (marker && (afterGap || beforeSpace)) reworked.Erase(i);
+        else ++i;
+      }
     }
-  } else if (last == ' ' && token.S[0] == ' ') {
-    token.Erase(0);
+    std::replace(reworked.S.begin(), reworked.S.end(), kNoBreakSpaceMarker, kNonBreakingSpace);
   }
-  std::replace(token.S.begin(), token.S.end(), kNoBreakSpaceMarker, kNonBreakingSpace);
-  if (!token.Empty() && (token.S[0] == ' ' || token.S[0] == kNonBreakingSpace) && onlyFloatingImages_) token.Erase(0);
-  if (!token.Empty()) AppendToken(token);
+  size_t first = 0;
+  if (!noBreak && last == ' ' && token.S[0] == ' ') first = 1;
+  if (first < token.S.size() && (token.S[first] == ' ' || token.S[first] == kNonBreakingSpace) && onlyFloatingImages_)
+    ++first;
+  if (first < token.S.size()) AppendToken(token, first);
 }
 
 void TPreFormated::AddToken(const TokenObj& token, bool) {
@@ -200,7 +208,7 @@ void TSection::FontsChanged() {
     font.Spec.Charset = Document->CharSet;
     font.SetNominalSize(font.NominalSize, Document->FontSize);
   };
-  for (auto& run : Fonts) apply(*run->TheFont);
+  for (auto& run : Fonts) apply(run->TheFont);
   if (StartFont) apply(*StartFont);
   TSectionBase::FontsChanged();
 }
@@ -209,7 +217,7 @@ TUListItem::TUListItem(TSectionList* document, const TFontState& font, int listL
                        int listIndentStep)
     : TSection(document, font, listLevel, align, listIndentStep), Plain(plain) {
   ListType = 2;
-  StartFont = std::make_unique<TMyFont>(*Fonts.front()->TheFont);
+  StartFont = std::make_unique<TMyFont>(Fonts.front()->TheFont);
 }
 
 TDListItem::TDListItem(TSectionList* document, const TFontState& font, int listLevel, int align)

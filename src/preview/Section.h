@@ -86,7 +86,7 @@ public:
   virtual std::string MarkerText() const { return {}; }
 
 protected:
-  void AppendToken(const TokenObj& token);
+  void AppendToken(const TokenObj& token, size_t first = 0);
   void AppendCode(char code, int index);
 
 private:

@@ -62,8 +62,8 @@ TEST(ParsedText, PlainHeadingIsTwelvePointAndNotBold) {
   page.Html("<H>plain</H><h1>one</h1>");
   const auto sections = page.Sections();
   ASSERT_GE(sections.size(), 2u);
-  EXPECT_EQ(sections[0]->Fonts[0]->TheFont->NominalSize, 12);
-  EXPECT_EQ(sections[0]->Fonts[0]->TheFont->Spec.Style & fsBold, 0);
+  EXPECT_EQ(sections[0]->Fonts[0]->TheFont.NominalSize, 12);
+  EXPECT_EQ(sections[0]->Fonts[0]->TheFont.Spec.Style & fsBold, 0);
   const THeadingSpace* space = dynamic_cast<const THeadingSpace*>((*page.Document)[0].get());
   ASSERT_NE(space, nullptr);
   EXPECT_EQ(space->HeadingLevel, 0);
@@ -80,7 +80,7 @@ TEST(ParsedText, FontSizeStepsFollowTheBase) {
     ParsedPage page;
     page.Html(source);
     const TSection* last = page.Sections().back();
-    EXPECT_EQ(last->Fonts.back()->TheFont->NominalSize, nominal) << source;
+    EXPECT_EQ(last->Fonts.back()->TheFont.NominalSize, nominal) << source;
   }
 }
 
@@ -94,8 +94,8 @@ TEST(ParsedText, FontStackStopsAtTwentyFiveEntries) {
   page.Html(source);
   const auto sections = page.Sections();
   EXPECT_EQ(sections.front()->Buff, "not a heading");
-  EXPECT_EQ(sections.front()->Fonts.back()->TheFont->NominalSize, 12);
-  EXPECT_EQ(sections.back()->Fonts.back()->TheFont->Spec.Color, page.Document->FontColor);
+  EXPECT_EQ(sections.front()->Fonts.back()->TheFont.NominalSize, 12);
+  EXPECT_EQ(sections.back()->Fonts.back()->TheFont.Spec.Color, page.Document->FontColor);
 }
 
 TEST(ParsedText, DeepNestingIsReadFlat) {
@@ -175,11 +175,11 @@ TEST(DocumentFonts, FollowNewDefaults) {
   page.Html("text <tt>fixed</tt> <font face=Arial>own</font>");
   page.Document->SetFonts("Georgia", "Mono", 24, clBlack, clBlue, clPurple, clRed, false, clWhite);
   const TSection& section = *page.Sections().at(0);
-  EXPECT_EQ(section.Fonts[0]->TheFont->Spec.Name, "Georgia");
-  EXPECT_EQ(section.Fonts[0]->TheFont->PointSize(), 24);
-  EXPECT_EQ(section.Fonts[1]->TheFont->Spec.Name, "Mono");
-  EXPECT_EQ(section.Fonts[1]->TheFont->PointSize(), 20);
-  EXPECT_EQ(section.Fonts[3]->TheFont->Spec.Name, "Arial");
+  EXPECT_EQ(section.Fonts[0]->TheFont.Spec.Name, "Georgia");
+  EXPECT_EQ(section.Fonts[0]->TheFont.PointSize(), 24);
+  EXPECT_EQ(section.Fonts[1]->TheFont.Spec.Name, "Mono");
+  EXPECT_EQ(section.Fonts[1]->TheFont.PointSize(), 20);
+  EXPECT_EQ(section.Fonts[3]->TheFont.Spec.Name, "Arial");
 }
 
 TEST(DocumentLinks, OnlyRunsThatAreLinksAreRegistered) {
@@ -202,7 +202,7 @@ TEST(MetaCharset, SelectsTheBaseFontCharacterSet) {
   for (const auto& [content, charset] : cases) {
     ParsedPage page;
     page.Html("<meta http-equiv=Content-Type content=\"" + content + "\">x");
-    EXPECT_EQ(page.Sections().back()->Fonts.back()->TheFont->Spec.Charset, charset) << content;
+    EXPECT_EQ(page.Sections().back()->Fonts.back()->TheFont.Spec.Charset, charset) << content;
     ASSERT_EQ(page.Calls.size(), 1u);
   }
 }
