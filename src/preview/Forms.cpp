@@ -23,7 +23,32 @@ int EditSize(const TAttribute* size) {
   return value > 0 ? value : 20;
 }
 
+TSize LetterA(TCanvas& canvas) { return canvas.TextExtent("A"); }
+
 }  // namespace
+
+TSize TFormControlObj::ControlSize(TCanvas&) const { return {}; }
+
+TSize TEditFormControlObj::ControlSize(TCanvas& canvas) const { return {LetterA(canvas).cx * SizeChars + 5, 20}; }
+
+TSize TButtonFormControlObj::ControlSize(TCanvas& canvas) const {
+  return {canvas.TextExtent(Caption()).cx + 20, LetterA(canvas).cy + 8};
+}
+
+TSize TListBoxFormControlObj::ControlSize(TCanvas& canvas) const {
+  const TSize a = LetterA(canvas);
+  return {a.cx * LongestCaption() + 15, a.cy * Rows()};
+}
+
+TSize TComboFormControlObj::ControlSize(TCanvas& canvas) const {
+  const TSize a = LetterA(canvas);
+  return {a.cx * LongestCaption() + 30, a.cy + 8};
+}
+
+TSize TTextAreaFormControlObj::ControlSize(TCanvas& canvas) const {
+  const TSize a = LetterA(canvas);
+  return {a.cx * Cols + 5, a.cy * Rows + 5};
+}
 
 TFormControlObj::TFormControlObj(TSectionList* document, THtmlForm* form, int pos, const TAttributeList& attributes)
     : Document(document), MyForm(form), Pos(pos) {

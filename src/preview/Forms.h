@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Canvas.h"
 #include "platform/Graphics.h"
 #include "preview/Attributes.h"
 
@@ -33,6 +34,9 @@ public:
 
   virtual const char* KindName() const = 0;
   virtual bool HasCodeCharacter() const { return true; }
+  // The size of its on-screen control, from the letter A of the fixed-pitch
+  // face at 10 points (`canvas` already holds that font); 0 x 0 for none.
+  virtual TSize ControlSize(TCanvas& canvas) const;
   // Back to the state the page gave it.
   virtual void ResetToValue() {}
   // The index-th name=value pair it submits; false when there are no more.
@@ -50,6 +54,7 @@ public:
   std::string Text;
   const char* KindName() const override { return "TEditFormControlObj"; }
   void ResetToValue() override { Text = Value; }
+  TSize ControlSize(TCanvas& canvas) const override;
   bool GetSubmission(int index, std::string& pair) const override;
   std::string StateText() const override;
 };
@@ -62,6 +67,7 @@ public:
   Kind Which;
   std::string Caption() const;
   const char* KindName() const override { return "TButtonFormControlObj"; }
+  TSize ControlSize(TCanvas& canvas) const override;
   // Buttons send nothing on their own; a submit button adds its pair when pressed.
   bool GetSubmission(int, std::string&) const override { return false; }
   // Submit sends the form, reset restores it, a plain button does nothing.
@@ -75,6 +81,7 @@ public:
   bool IsChecked;
   bool Checked = false;
   const char* KindName() const override { return "TCheckBoxFormControlObj"; }
+  TSize ControlSize(TCanvas&) const override { return {13, 13}; }
   void ResetToValue() override { Checked = IsChecked; }
   bool GetSubmission(int index, std::string& pair) const override;
   std::string StateText() const override;
@@ -84,6 +91,8 @@ class TRadioButtonFormControlObj : public TCheckBoxFormControlObj {
 public:
   using TCheckBoxFormControlObj::TCheckBoxFormControlObj;
   const char* KindName() const override { return "TRadioButtonFormControlObj"; }
+  // A panel around the button, so that it can take the cell's colour.
+  TSize ControlSize(TCanvas&) const override { return {13, 14}; }
   // Checking one unchecks the others of that NAME in the form.
   void SetChecked();
 };
@@ -130,6 +139,7 @@ public:
   // Width in characters: the longest caption, at least 3.
   int LongestCaption() const;
   const char* KindName() const override { return "TListBoxFormControlObj"; }
+  TSize ControlSize(TCanvas& canvas) const override;
   void ResetToValue() override;
   bool GetSubmission(int index, std::string& pair) const override;
   std::string StateText() const override;
@@ -139,6 +149,7 @@ class TComboFormControlObj : public TListBoxFormControlObj {
 public:
   using TListBoxFormControlObj::TListBoxFormControlObj;
   const char* KindName() const override { return "TComboFormControlObj"; }
+  TSize ControlSize(TCanvas& canvas) const override;
   void ResetToValue() override;  // exactly one chosen option
 };
 
@@ -152,6 +163,7 @@ public:
   std::vector<std::string> Lines;    // current
   void AddLine(const std::string& line) { TheText.push_back(line); }
   const char* KindName() const override { return "TTextAreaFormControlObj"; }
+  TSize ControlSize(TCanvas& canvas) const override;
   void ResetToValue() override { Lines = TheText; }
   bool GetSubmission(int index, std::string& pair) const override;
   std::string StateText() const override;

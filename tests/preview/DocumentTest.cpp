@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ParseHelpers.h"
+#include "platform/RecordingCanvas.h"
 #include "preview/Section.h"
 #include "preview/Spaces.h"
 #include "preview/Table.h"
@@ -305,6 +306,18 @@ TEST(Forms, TextAreaJoinsLinesUnlessItWraps) {
   auto& wrapped = dynamic_cast<TTextAreaFormControlObj&>(*page.Document->FormControlList[1]);
   ASSERT_TRUE(wrapped.GetSubmission(0, pair));
   EXPECT_EQ(pair, "b=onetwo");
+}
+
+TEST(Forms, ControlsMeasureThemselvesInLettersOfTheFixedFace) {
+  ParsedPage page;
+  page.Html("<input name=e size=4><input type=submit><input type=checkbox><input type=radio>"
+            "<select size=3><option>abcde</select><select><option>ab</select><textarea rows=2 cols=3></textarea>"
+            "<input type=hidden>");
+  RecordingCanvas canvas(8, 16);
+  std::vector<TSize> sizes;
+  for (const TFormControlObj* control : page.Document->FormControlList) sizes.push_back(control->ControlSize(canvas));
+  const std::vector<TSize> expected = {{37, 20}, {68, 24}, {13, 13}, {13, 14}, {55, 48}, {54, 24}, {29, 37}, {0, 0}};
+  EXPECT_EQ(sizes, expected);
 }
 
 // ---- Image maps ------------------------------------------------------------
