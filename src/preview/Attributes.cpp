@@ -1,5 +1,6 @@
 #include "preview/Attributes.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "platform/CodePage1251.h"
@@ -52,6 +53,23 @@ int QuotedNumericValue(std::string_view value) {
   const size_t percent = text.find('%');
   if (percent != std::string::npos && percent == text.size() - 1) text.pop_back();
   return StrToIntDef(text, 0);
+}
+
+void ReadColor(const TAttribute& attribute, TColor& color, bool& has) {
+  if (auto read = ColorFromString(attribute.Text)) {
+    color = *read;
+    has = true;
+  }
+}
+
+void ReadLength(const TAttribute& attribute, int maxPercent, int& value, bool& percent) {
+  if (attribute.Text.find('%') == std::string::npos) {
+    value = std::max(attribute.Value, 0);
+    percent = false;
+  } else if (attribute.Value >= 1 && attribute.Value <= maxPercent) {
+    value = attribute.Value * 10;
+    percent = true;
+  }
 }
 
 std::optional<TColor> ColorFromString(std::string_view value) {

@@ -51,4 +51,11 @@ std::optional<TColor> ColorFromString(std::string_view value);
 
 std::string Trim(std::string_view text);
 
+// A colour attribute: sets `color` and `has` when the value is readable.
+void ReadColor(const TAttribute& attribute, TColor& color, bool& has);
+// WIDTH-like values: percent x 10 with `percent` set when the text holds '%'
+// and the number lies in 1..maxPercent (out of range changes nothing);
+// otherwise pixels, at least 0.
+void ReadLength(const TAttribute& attribute, int maxPercent, int& value, bool& percent);
+
 }  // namespace tessaly::preview

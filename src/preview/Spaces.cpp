@@ -43,12 +43,7 @@ THorzLine::THorzLine(TSectionList* document, const TAttributeList& attributes) :
         if (cp1251::SameText(attribute.Text, "left")) Align = 1;
         else if (cp1251::SameText(attribute.Text, "right")) Align = 3;
         break;
-      case Attr::COLOR:
-        if (auto color = ColorFromString(attribute.Text)) {
-          Color = *color;
-          HasColor = true;
-        }
-        break;
+      case Attr::COLOR: ReadColor(attribute, Color, HasColor); break;
       case Attr::NOSHADE:
         NoShade = true;
         break;

@@ -29,33 +29,16 @@ TCellObj::TCellObj(TSectionList* document, const TAttributeList& attributes, int
       case Attr::COLSPAN: ColSpan = std::max(attribute.Value, 1); break;
       case Attr::ROWSPAN: RowSpan = std::max(attribute.Value, 1); break;
       case Attr::VALIGN: VAlign = VAlignOf(attribute.Text, VAlign); break;
-      case Attr::WIDTH:
-        if (attribute.Text.find('%') != std::string::npos) {
-          if (attribute.Value >= 1 && attribute.Value <= 100) {
-            SpecWd = attribute.Value * 10;
-            WidthPercent = true;
-          }
-        } else {
-          SpecWd = std::max(attribute.Value, 0);
-        }
-        break;
+      case Attr::WIDTH: ReadLength(attribute, 100, SpecWd, WidthPercent); break;
       case Attr::HEIGHT: SpecHt = std::max(attribute.Value, 0); break;
-      case Attr::BGCOLOR:
-        if (auto color = ColorFromString(attribute.Text)) {
-          Cell->BkColor = *color;
-          Cell->BkGnd = true;
-        }
-        break;
+      case Attr::BGCOLOR: ReadColor(attribute, Cell->BkColor, Cell->BkGnd); break;
       default: break;
     }
   }
 }
 
 TCellList::TCellList(const TAttributeList& attributes) {
-  if (auto color = attributes.Color(Attr::BGCOLOR)) {
-    BkColor = *color;
-    BkGnd = true;
-  }
+  if (const TAttribute* color = attributes.Find(Attr::BGCOLOR)) ReadColor(*color, BkColor, BkGnd);
   RowAlign = AlignOf(attributes.Text(Attr::ALIGN), 0);
   RowVAlign = VAlignOf(attributes.Text(Attr::VALIGN), 1);
 }
@@ -74,40 +57,16 @@ THtmlTable::THtmlTable(TSectionList* document, const TAttributeList& attributes,
         Align = AlignOf(upper, Align);
         break;
       }
-      case Attr::WIDTH:
-        if (attribute.Text.find('%') != std::string::npos) {
-          if (attribute.Value >= 1 && attribute.Value <= 100) {
-            SpecWidth = attribute.Value * 10;
-            WidthPercent = true;
-          }
-        } else {
-          SpecWidth = std::max(attribute.Value, 0);
-        }
-        break;
+      case Attr::WIDTH: ReadLength(attribute, 100, SpecWidth, WidthPercent); break;
       case Attr::HEIGHT:
-        if (inDocument && attribute.Text.find('%') != std::string::npos) {
-          if (attribute.Value >= 1 && attribute.Value <= 110) {
-            SpecHeight = attribute.Value * 10;
-            HeightPercent = true;
-          }
-        } else {
-          SpecHeight = std::max(attribute.Value, 0);
-        }
+        // Percent heights only count for a table directly in the document.
+        if (inDocument) ReadLength(attribute, 110, SpecHeight, HeightPercent);
+        else SpecHeight = std::max(attribute.Value, 0);
         break;
       case Attr::HSPACE: HSpace = std::min(std::abs(attribute.Value), 40); break;
       case Attr::VSPACE: VSpace = std::min(std::abs(attribute.Value), 200); break;
-      case Attr::BGCOLOR:
-        if (auto color = ColorFromString(attribute.Text)) {
-          BkColor = *color;
-          BkGnd = true;
-        }
-        break;
-      case Attr::BORDERCOLOR:
-        if (auto color = ColorFromString(attribute.Text)) {
-          BdrColor = *color;
-          HasBorderColor = true;
-        }
-        break;
+      case Attr::BGCOLOR: ReadColor(attribute, BkColor, BkGnd); break;
+      case Attr::BORDERCOLOR: ReadColor(attribute, BdrColor, HasBorderColor); break;
       default: break;
     }
   }
