@@ -72,15 +72,19 @@ void TSection::AddChar(char ch, int index) {
   AddToken(token, false);
 }
 
+void TSection::Unregister(const TFontObj& run) {
+  // The run being dropped is the section's last, so it was registered last or nearly so.
+  auto& links = Document->LinkList;
+  if (auto found = std::find(links.rbegin(), links.rend(), &run); found != links.rend()) links.erase(std::next(found).base());
+}
+
 void TSection::ChangeFont(const TFontState& state) {
   const int pos = static_cast<int>(Buff.size());
   auto run = std::make_unique<TFontObj>(this, pos, *state.Font, state.Style, state.SubSup);
   if (state.Link && !state.Link->Empty()) run->UrlTarget = *state.Link;
   auto& links = Document->LinkList;
   if (!Fonts.empty() && Fonts.back()->Pos == pos) {
-    // A link run being replaced was registered last or nearly so.
-    if (auto found = std::find(links.rbegin(), links.rend(), Fonts.back().get()); found != links.rend())
-      links.erase(std::next(found).base());
+    Unregister(*Fonts.back());
     Fonts.back() = std::move(run);
   } else {
     Fonts.push_back(std::move(run));
@@ -155,6 +159,11 @@ void TSection::Close() {
   if (Closed) return;
   Closed = true;
   Len = static_cast<int>(Buff.size());
+  // Runs opened after the last character style nothing.
+  while (Fonts.size() > 1 && Fonts.back()->Pos >= Len) {
+    Unregister(*Fonts.back());
+    Fonts.pop_back();
+  }
   for (int pos = 0; pos < Len; ++pos)
     if (pos == 0 || SIndices[pos] != SIndices[pos - 1] + 1) SIndexList.push_back({pos, SIndices[pos]});
   SIndices = {};

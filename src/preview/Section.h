@@ -88,6 +88,7 @@ public:
 protected:
   void AppendToken(const TokenObj& token, size_t first = 0);
   void AppendCode(char code, int index);
+  void Unregister(const TFontObj& run);  // from the document's link list
 
 private:
   bool onlyFloatingImages_ = false;  // every character so far is a floating image
