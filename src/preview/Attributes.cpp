@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <cstdlib>
 
 #include "platform/CodePage1251.h"
 
@@ -54,6 +55,8 @@ int QuotedNumericValue(std::string_view value) {
   if (percent != std::string::npos && percent == text.size() - 1) text.pop_back();
   return StrToIntDef(text, 0);
 }
+
+int LimitedAbs(int value, int limit) { return value < -limit || value > limit ? limit : std::abs(value); }
 
 void ReadColor(const TAttribute& attribute, TColor& color, bool& has) {
   if (auto read = ColorFromString(attribute.Text)) {

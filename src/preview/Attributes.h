@@ -51,6 +51,9 @@ std::optional<TColor> ColorFromString(std::string_view value);
 
 std::string Trim(std::string_view text);
 
+// min(|value|, limit), also for the most negative value.
+int LimitedAbs(int value, int limit);
+
 // A colour attribute: sets `color` and `has` when the value is readable.
 void ReadColor(const TAttribute& attribute, TColor& color, bool& has);
 // WIDTH-like values: percent x 10 with `percent` set when the text holds '%'

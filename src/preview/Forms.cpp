@@ -1,6 +1,7 @@
 #include "preview/Forms.h"
 
 #include <algorithm>
+#include <cstdint>
 
 #include "platform/CodePage1251.h"
 #include "preview/SectionList.h"
@@ -25,11 +26,16 @@ int EditSize(const TAttribute* size) {
 
 TSize LetterA(TCanvas& canvas) { return canvas.TextExtent("A"); }
 
+// unit * count + extra pixels, kept within what a widget can be.
+int Measure(int unit, int count, int extra) {
+  return static_cast<int>(std::min<int64_t>(int64_t{unit} * count + extra, 32767));
+}
+
 }  // namespace
 
 TSize TFormControlObj::ControlSize(TCanvas&) const { return {}; }
 
-TSize TEditFormControlObj::ControlSize(TCanvas& canvas) const { return {LetterA(canvas).cx * SizeChars + 5, 20}; }
+TSize TEditFormControlObj::ControlSize(TCanvas& canvas) const { return {Measure(LetterA(canvas).cx, SizeChars, 5), 20}; }
 
 TSize TButtonFormControlObj::ControlSize(TCanvas& canvas) const {
   return {canvas.TextExtent(Caption()).cx + 20, LetterA(canvas).cy + 8};
@@ -37,17 +43,17 @@ TSize TButtonFormControlObj::ControlSize(TCanvas& canvas) const {
 
 TSize TListBoxFormControlObj::ControlSize(TCanvas& canvas) const {
   const TSize a = LetterA(canvas);
-  return {a.cx * LongestCaption() + 15, a.cy * Rows()};
+  return {Measure(a.cx, LongestCaption(), 15), Measure(a.cy, Rows(), 0)};
 }
 
 TSize TComboFormControlObj::ControlSize(TCanvas& canvas) const {
   const TSize a = LetterA(canvas);
-  return {a.cx * LongestCaption() + 30, a.cy + 8};
+  return {Measure(a.cx, LongestCaption(), 30), a.cy + 8};
 }
 
 TSize TTextAreaFormControlObj::ControlSize(TCanvas& canvas) const {
   const TSize a = LetterA(canvas);
-  return {a.cx * Cols + 5, a.cy * Rows + 5};
+  return {Measure(a.cx, Cols, 5), Measure(a.cy, Rows, 5)};
 }
 
 TFormControlObj::TFormControlObj(TSectionList* document, THtmlForm* form, int pos, const TAttributeList& attributes)

@@ -1,6 +1,5 @@
 #include "preview/Images.h"
 
-#include <cstdlib>
 
 #include "platform/CodePage1251.h"
 
@@ -33,10 +32,10 @@ TImageObj::TImageObj(TSectionList* document, int pos, const TAttributeList& attr
         SpecWidth = PercentWidth ? attribute.Value : std::max(attribute.Value, 0);
         break;
       case Attr::HSPACE:
-        HSpace = std::min(std::abs(attribute.Value), 40);
+        HSpace = LimitedAbs(attribute.Value, 40);
         hSpaceGiven = true;
         break;
-      case Attr::VSPACE: VSpace = std::min(std::abs(attribute.Value), 40); break;
+      case Attr::VSPACE: VSpace = LimitedAbs(attribute.Value, 40); break;
       case Attr::BORDER: NoBorder = attribute.Value == 0; break;
       case Attr::TRANSP: Transparent = true; break;
       case Attr::ISMAP: IsMap = true; break;

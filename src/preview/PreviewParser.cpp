@@ -13,6 +13,7 @@ namespace {
 
 constexpr int kHeadingSizes[] = {24, 18, 14, 12, 10, 8};
 constexpr int kLooseItemIndentStep = 15;
+constexpr int kMaxItemNumber = 1000000000;
 
 bool IsInlineSymbol(Sy sym) {
   switch (sym) {
@@ -447,14 +448,19 @@ void TPreviewParser::ApplyAnchor() {
   }
 }
 
+int TPreviewParser::SizeStep(const TAttribute& size) const {
+  // "+n" and "-n" count from the base step; the clamp first keeps the sum in range.
+  const bool relative = size.Text.size() > 1 && (size.Text[0] == '+' || size.Text[0] == '-');
+  const int value = std::clamp(size.Value, -100, 100);
+  return std::clamp(relative ? BaseFontSize + value : value, 1, 7);
+}
+
 void TPreviewParser::ApplyFont() {
   if (!PushFont()) return;
   TMyFont& font = FontStack.back();
   if (auto color = Attrs().Color(Attr::COLOR)) font.Spec.Color = *color;
   if (const TAttribute* size = Attrs().Find(Attr::SIZE)) {
-    const bool relative = size->Text.size() > 1 && (size->Text[0] == '+' || size->Text[0] == '-');
-    const int step = std::clamp(relative ? BaseFontSize + size->Value : size->Value, 1, 7);
-    font.SetNominalSize(NominalSizeOfStep(step, InPre), Doc->FontSize);
+    font.SetNominalSize(NominalSizeOfStep(SizeStep(*size), InPre), Doc->FontSize);
   }
   if (Attrs().Has(Attr::FACE)) {
     std::string face = Attrs().Text(Attr::FACE).substr(0, 50);
@@ -470,8 +476,7 @@ void TPreviewParser::ApplyFont() {
 void TPreviewParser::ApplyBaseFont() {
   const TAttribute* size = Attrs().Find(Attr::SIZE);
   if (!size) return;
-  const bool relative = size->Text.size() > 1 && (size->Text[0] == '+' || size->Text[0] == '-');
-  BaseFontSize = std::clamp(relative ? BaseFontSize + size->Value : size->Value, 1, 7);
+  BaseFontSize = SizeStep(*size);
   if (DocumentEmpty() && PushFont()) {
     FontStack.back().SetNominalSize(NominalSizeOfStep(BaseFontSize, InPre), Doc->FontSize);
     FontChanged();
@@ -531,10 +536,12 @@ void TPreviewParser::DoLists(Sy start, const SymSet& term) {
     switch (R.Sym) {
       case Sy::LI:
         SectionDone();
-        if (start == Sy::OL)
-          Section = std::make_unique<TOListItem>(Doc, FontState(), ListLevel, CurrentAlign, number++, style);
-        else
+        if (start == Sy::OL) {
+          Section = std::make_unique<TOListItem>(Doc, FontState(), ListLevel, CurrentAlign, number, style);
+          if (number < kMaxItemNumber) ++number;
+        } else {
           Section = std::make_unique<TUListItem>(Doc, FontState(), ListLevel, CurrentAlign, plain);
+        }
         R.SkipWhite();
         Next();
         if (R.Sym == Sy::P) {

@@ -109,6 +109,7 @@ private:
   void ApplyStyle(Sy sym);
   void ApplyAnchor();
   void CloseLink();
+  int SizeStep(const TAttribute& size) const;  // FONT and BASEFONT SIZE: 1 to 7
   void ApplyFont();
   void ApplyBaseFont();
   void ApplyImage();

@@ -1,7 +1,6 @@
 #include "preview/Table.h"
 
 #include <algorithm>
-#include <cstdlib>
 
 #include "platform/CodePage1251.h"
 #include "preview/SectionList.h"
@@ -63,8 +62,8 @@ THtmlTable::THtmlTable(TSectionList* document, const TAttributeList& attributes,
         if (inDocument) ReadLength(attribute, 110, SpecHeight, HeightPercent);
         else SpecHeight = std::max(attribute.Value, 0);
         break;
-      case Attr::HSPACE: HSpace = std::min(std::abs(attribute.Value), 40); break;
-      case Attr::VSPACE: VSpace = std::min(std::abs(attribute.Value), 200); break;
+      case Attr::HSPACE: HSpace = LimitedAbs(attribute.Value, 40); break;
+      case Attr::VSPACE: VSpace = LimitedAbs(attribute.Value, 200); break;
       case Attr::BGCOLOR: ReadColor(attribute, BkColor, BkGnd); break;
       case Attr::BORDERCOLOR: ReadColor(attribute, BdrColor, HasBorderColor); break;
       default: break;

@@ -375,3 +375,29 @@ TEST(Callbacks, ScriptSoundAndIncludeReachTheirHandlers) {
 
 }  // namespace
 }  // namespace tessaly::preview::test
+
+namespace tessaly::preview::test {
+namespace {
+
+// Regression: numbers at the ends of the 32-bit range once overflowed in
+// sums and absolute values.
+TEST(ExtremeNumbers, StayWithinRange) {
+  ParsedPage page;
+  page.Html("<ol start=2147483647><li>a<li>b</ol><font size=+2147483647>x</font><basefont size=-2147483648>"
+            "<img hspace=-2147483648 vspace=-2147483648><table hspace=-2147483648><td>t</table>"
+            "<input size=2147483647><textarea rows=2147483647 cols=2147483647></textarea>");
+  const auto sections = page.Sections();
+  EXPECT_EQ(sections[1]->MarkerText(), "2147483647.");
+  EXPECT_EQ(sections[2]->Fonts.front()->TheFont.NominalSize, 36);
+  EXPECT_EQ(sections[2]->Images.at(0)->HSpace, 40);
+  RecordingCanvas canvas;
+  for (const TFormControlObj* control : page.Document->FormControlList) {
+    const TSize size = control->ControlSize(canvas);
+    EXPECT_GT(size.cx, 0);
+    EXPECT_LE(size.cx, 32767);
+    EXPECT_LE(size.cy, 32767);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::preview::test
