@@ -133,11 +133,6 @@ Attr FindAttribute(std::string_view upperName) {
   return found == index.end() ? Attr::Unknown : found->second;
 }
 
-std::string_view AttributeName(Attr attr) {
-  const auto i = static_cast<size_t>(attr);
-  return i < std::size(kAttributeNames) ? kAttributeNames[i] : "?";
-}
-
 int AttributeCount() { return static_cast<int>(std::size(kAttributeNames)); }
 
 int FindEntity(std::string_view name) {

@@ -49,7 +49,6 @@ enum class Attr : uint8_t {
 };
 
 Attr FindAttribute(std::string_view upperName);  // Attr::Unknown when not listed
-std::string_view AttributeName(Attr attr);
 int AttributeCount();
 
 // The character a named entity stands for (case-sensitive), or -1. "hellip"

@@ -183,6 +183,45 @@ TEST(DocumentFonts, FollowNewDefaults) {
   EXPECT_EQ(section.Fonts[3]->TheFont.Spec.Name, "Arial");
 }
 
+TEST(DocumentFonts, SubscriptsAreDrawnAtThreeQuarters) {
+  ParsedPage page;
+  page.Html("<font size=6>a<sub>b</sub><sup>c</sup></font>");
+  const auto& fonts = page.Sections().at(0)->Fonts;
+  ASSERT_EQ(fonts.size(), 3u);
+  EXPECT_EQ(fonts[0]->DrawnSpec().Height, -32);  // 24 points at 96 pixels per inch
+  EXPECT_EQ(fonts[1]->DrawnSpec().Height, -24);
+  EXPECT_EQ(fonts[2]->DrawnSpec().Height, -24);
+  EXPECT_EQ(fonts[1]->TheFont.Spec.Height, -32);
+}
+
+TEST(DocumentBlocks, KnowTheirYFromTheHeightsBefore) {
+  ParsedPage page;
+  page.Html("<h1>a</h1><p>b<hr>");
+  TSectionList& document = *page.Document;
+  std::vector<int> heights;
+  for (const auto& block : document) heights.push_back(block->SectionHeight);
+  EXPECT_EQ(heights, (std::vector<int>{16, 0, 16, 14, 0, 20}));
+  EXPECT_EQ(document.GetSectionY(0), 0);
+  EXPECT_EQ(document.GetSectionY(4), 46);
+  EXPECT_EQ(document.GetSectionY(99), 66);
+}
+
+TEST(DocumentBackground, IsAskedForOnceOnFirstUse) {
+  ParsedPage page;
+  page.Html("<body background=\"tile.gif\">x");
+  int asked = 0;
+  page.Document->GetImage = [&](const std::string& name) {
+    ++asked;
+    EXPECT_EQ(name, "tile.gif");
+    return std::make_shared<TBitmap>(2, 2);
+  };
+  EXPECT_NE(page.Document->GetBackgroundBitmap(), nullptr);
+  EXPECT_NE(page.Document->GetBackgroundBitmap(), nullptr);
+  EXPECT_EQ(asked, 1);
+  page.Document->Clear();
+  EXPECT_EQ(page.Document->GetBackgroundBitmap(), nullptr);
+}
+
 TEST(DocumentLinks, OnlyRunsThatAreLinksAreRegistered) {
   ParsedPage page;
   page.Html("<a href=empty></a>x <a href=one>one <b>bold</b></a> y");
