@@ -116,6 +116,7 @@ void TPreviewParser::ParsePlainText(std::string_view text, TSectionList& list, T
     R.Start(text, true);
     DoPlainText();
   } catch (const EParseError&) {
+    // Only the parse error is absorbed here; other failures reach the viewer.
   }
   End();
 }
