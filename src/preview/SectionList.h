@@ -1,0 +1,99 @@
+#pragma once
+// The preview document: the top-level cell plus the page-wide settings and
+// the registries of links, forms, image maps and images.
+
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/Bitmap.h"
+#include "preview/Cell.h"
+#include "preview/Fonts.h"
+#include "preview/Forms.h"
+#include "preview/Images.h"
+
+namespace tessaly::preview {
+
+class TPreviewParser;
+
+// Named anchors in the order the page gives them, with the block each names.
+struct TNameEntry {
+  std::string Name;  // upper case
+  TSectionBase* Section;
+};
+using TNameList = std::vector<TNameEntry>;
+
+// An image waiting for its picture: its name and the object that shows it.
+struct TPendingImage {
+  std::string Name;
+  TImageObj* Image;
+};
+
+class TSectionList : public TCell {
+public:
+  TSectionList();
+  ~TSectionList() override;
+
+  // Page-wide settings, set by the viewer before each parse.
+  std::string FontName = "Times New Roman";  // at most 33 characters
+  std::string PreFontName = "Courier New";   // fixed-pitch face, at most 33 characters
+  int FontSize = 12;
+  TColor FontColor = clBtnText;
+  TColor HotSpotColor = clBlue;
+  TColor LinkVisitedColor = clPurple;
+  TColor LinkActiveColor = clBlue;
+  bool LinksActive = false;  // colour links under the pointer
+  TFontStyles UnLine = fsUnderline;  // style of links
+  int CharSet = DEFAULT_CHARSET;
+  TColor Background = clBtnFace;
+  bool ShowImages = true;
+  bool ShowDummyCaret = false;
+  int MarginWidth = 10;
+  int MarginHeight = 5;
+
+  std::string BackgroundImageName;
+  std::shared_ptr<TBitmap> BackgroundBitmap;
+  bool BackgroundTried = false;
+
+  int YOff = 0;  // scroll position
+  bool YOffChange = false;
+  int SelB = 0, SelE = 0;
+
+  std::vector<std::unique_ptr<THtmlForm>> HtmlFormList;
+  std::vector<TImageObj*> AGifList;  // animated images
+  std::vector<std::unique_ptr<TMapItem>> MapList;
+  std::vector<TFormControlObj*> FormControlList;
+  std::vector<TPendingImage> MissingImages;
+  std::vector<TFontObj*> LinkList;  // font runs that are links
+  TFontObj* ActiveLink = nullptr;
+  TImageObj* ActiveImage = nullptr;
+
+  // Callbacks set by the viewer.
+  std::function<std::shared_ptr<TBitmap>(const std::string& source)> GetImage;
+  std::function<std::string(const std::string& name)> ExpandName;
+  std::function<void(const std::string& action, const std::string& target, const std::string& encType,
+                     const std::string& method, const std::vector<std::string>& results)>
+      SubmitForm;
+  std::function<void(const std::string& name, const std::string& language, const char* script)> ScriptEvent;
+  std::function<void()> BackgroundChange;
+  TPreviewParser* Parser = nullptr;
+
+  // Frees every block, form and map, clears the registries and the selection.
+  void Clear();
+  // Takes new defaults and re-applies them to every block.
+  void SetFonts(const std::string& name, const std::string& preName, int size, TColor color, TColor hotSpot,
+                TColor visited, TColor active, bool linksActive, TColor background);
+  void SetBackground(TColor color);
+  void SetBackgroundImageName(const std::string& name);
+  // The background picture, asked of the image callback on first use.
+  std::shared_ptr<TBitmap> GetBackgroundBitmap();
+  // The Y of a top-level block: the heights of the blocks before it.
+  int GetSectionY(int index) const;
+
+  THtmlForm* AddForm(const TAttributeList& attributes);
+  // Numbers the cursor positions of the whole document from 0.
+  void NumberCursorPositions();
+};
+
+}  // namespace tessaly::preview

@@ -1,0 +1,36 @@
+#pragma once
+// Blocks without text: vertical spaces after paragraphs and headings, and
+// horizontal rules.
+
+#include "preview/Attributes.h"
+#include "preview/SectionBase.h"
+
+namespace tessaly::preview {
+
+class TParagraphSpace : public TSectionBase {
+public:
+  explicit TParagraphSpace(TSectionList* document);
+  void ParentChanged() override;
+};
+
+class THeadingSpace : public TSectionBase {
+public:
+  THeadingSpace(TSectionList* document, int level);
+  int HeadingLevel;
+  void ParentChanged() override;
+};
+
+class THorzLine : public TSectionBase {
+public:
+  THorzLine(TSectionList* document, const TAttributeList& attributes);
+  int VSize = 2;          // thickness
+  int Width = -1;         // -1: full width
+  bool Percent = false;   // Width is a percentage
+  int Align = 2;          // 1 left, 2 centre, 3 right
+  TColor Color = clNone;
+  bool HasColor = false;
+  bool NoShade = false;
+  void ParentChanged() override;
+};
+
+}  // namespace tessaly::preview

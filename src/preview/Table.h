@@ -1,0 +1,83 @@
+#pragma once
+// Tables: rows of cells, each cell holding blocks of its own.
+
+#include <memory>
+#include <vector>
+
+#include "preview/Attributes.h"
+#include "preview/Cell.h"
+#include "preview/SectionBase.h"
+
+namespace tessaly::preview {
+
+constexpr int kMaxColumns = 200;
+
+class TCellObj {
+public:
+  // `vAlign` is the row's default, used when the cell gives none.
+  TCellObj(TSectionList* document, const TAttributeList& attributes, int vAlign);
+  int ColSpan = 1;
+  int RowSpan = 1;
+  int VAlign = 1;          // 0 top, 1 middle, 2 bottom
+  int SpecWd = 0;          // pixels, or percent x 10 with WidthPercent
+  bool WidthPercent = false;
+  int SpecHt = 0;          // HEIGHT, 0 when not given
+  std::unique_ptr<TCell> Cell;
+};
+
+// One row; a null entry is a place covered by a spanning cell.
+class TCellList : public TFreeList<TCellObj> {
+public:
+  TCellList(const TAttributeList& attributes);
+  TColor BkColor = clNone;
+  bool BkGnd = false;
+  int RowAlign = 0;   // ALIGN of the row, 0 when not given
+  int RowVAlign = 1;  // VALIGN of the row, middle by default
+};
+
+// "top"/"baseline" 0, "middle" 1, "bottom" 2; `fallback` for anything else.
+int VAlignOf(const std::string& value, int fallback);
+// "left" 1, "center" 2, "right" 3; `fallback` for anything else.
+int AlignOf(const std::string& value, int fallback);
+
+class THtmlTable : public TSectionBase {
+public:
+  // `align` is the paragraph alignment in effect; `inDocument` tells whether
+  // the table sits directly in the document (percent heights).
+  THtmlTable(TSectionList* document, const TAttributeList& attributes, int align, TCell* enclosing,
+             bool inDocument);
+
+  TFreeList<TCellList> Rows;
+  std::unique_ptr<TCellObj> Caption;
+  bool TopCaption = true;
+  bool Border = false;
+  int CellPadding = 1;
+  int CellSpacing = 2;
+  int Align;
+  bool Float = false;
+  int SpecWidth = 0;        // pixels, or percent x 10 with WidthPercent; 0 when not given
+  bool WidthPercent = false;
+  int SpecHeight = 0;       // pixels, or percent x 10 with HeightPercent
+  bool HeightPercent = false;
+  int HSpace = 5;
+  int VSpace = 0;
+  TColor BkColor = clNone;
+  bool BkGnd = false;
+  TColor BdrColor = clNone;
+  bool HasBorderColor = false;
+  int NumCols = 0;
+  std::vector<int> Widths;      // column widths, set by layout
+  std::vector<int> Percents;    // per-column shares in tenths of a percent
+  TCell* MyCell;                // the enclosing cell
+
+  int SourcePosOf(int curs) override;
+  int DocPosOf(int sourceIndex, bool prev) override;
+  void NumberCursorPositions(int& curs) override;
+  void FontsChanged() override;
+
+private:
+  // The caption on top, the rows' cells in order, the caption at the bottom.
+  std::vector<TCell*> CellsInOrder() const;
+};
+
+}  // namespace tessaly::preview

@@ -1,0 +1,46 @@
+#include "ParseHelpers.h"
+
+#include "preview/DocumentDump.h"
+
+namespace tessaly::preview::test {
+
+void ParsedPage::Html(const std::string& source) {
+  Document->ScriptEvent = [this](const std::string& name, const std::string& language, const char* script) {
+    Calls.push_back("script name=" + name + " language=" + language + " text=\"" + script + "\"");
+  };
+  auto meta = [this](const std::string& httpEquiv, const std::string& name, const std::string& content) {
+    Calls.push_back("meta http-equiv=" + httpEquiv + " name=" + name + " content=" + content);
+  };
+  auto sound = [this](const std::string& source, int loop, bool terminate) {
+    Calls.push_back("sound " + source + " loop=" + std::to_string(loop) + (terminate ? " terminate" : ""));
+  };
+  auto include = [this](const std::string& command, std::vector<std::string>& params, std::string& replacement) {
+    std::string call = "include " + command;
+    for (const auto& param : params) call += " " + param;
+    Calls.push_back(call);
+    if (command == "include") replacement = IncludeText;
+  };
+  Parser.ParseHtmlDocument(source, *Document, &Names, meta, sound, include);
+}
+
+void ParsedPage::Plain(const std::string& source) { Parser.ParsePlainText(source, *Document, &Names); }
+
+std::string ParsedPage::Dump() const {
+  std::string dump = DumpDocument(*Document, {Parser.Title(), Parser.Base(), Parser.BaseTarget(), &Names});
+  for (const auto& call : Calls) dump += "call " + EscapeText(call) + "\n";
+  return dump;
+}
+
+std::vector<const TSection*> ParsedPage::Sections() const {
+  std::vector<const TSection*> sections;
+  ForEachSection(*Document, [&](const TSection& section) { sections.push_back(&section); });
+  return sections;
+}
+
+std::string ParsedPage::Texts() const {
+  std::string texts;
+  for (const TSection* section : Sections()) texts += (texts.empty() ? "" : "|") + section->Buff;
+  return texts;
+}
+
+}  // namespace tessaly::preview::test

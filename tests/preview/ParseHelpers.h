@@ -1,0 +1,31 @@
+#pragma once
+// Parsing a page in tests, with every callback recorded as a readable line.
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "preview/PreviewParser.h"
+
+namespace tessaly::preview::test {
+
+struct ParsedPage {
+  std::unique_ptr<TSectionList> Document = std::make_unique<TSectionList>();
+  TNameList Names;
+  TPreviewParser Parser;
+  std::vector<std::string> Calls;  // include, meta, sound and script calls in order
+
+  // Includes: "include" is replaced by `IncludeText`, other commands by nothing.
+  std::string IncludeText = "<b>included</b> text";
+
+  void Html(const std::string& source);
+  void Plain(const std::string& source);
+  // The dump golden files hold: the document plus the callbacks.
+  std::string Dump() const;
+  // All sections in document order.
+  std::vector<const TSection*> Sections() const;
+  // The text of all sections, joined by '|'.
+  std::string Texts() const;
+};
+
+}  // namespace tessaly::preview::test

@@ -1,0 +1,57 @@
+// tessaly-cli parse: the preview document a page turns into, as readable text.
+
+#include <string>
+
+#include "cli/Command.h"
+#include "platform/Files.h"
+#include "preview/DocumentDump.h"
+#include "preview/PreviewParser.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+constexpr const char* kUsage =
+    "parse [--text | --map | --plain] FILE\n"
+    "      prints the preview document of an HTML page: title, base, base target, then\n"
+    "      one line per block indented by nesting, with font runs, images, controls,\n"
+    "      tables, rows and cells; bytes below 32, above 126 and \\ print as \\xHH.\n"
+    "      --text  only the text of every section, one section per line\n"
+    "      --map   every section's source index runs as textpos:sourceindex pairs\n"
+    "      --plain read FILE as plain text instead of HTML";
+
+void RunParse(const Arguments& args) {
+  enum class Output { Document, Text, Map } output = Output::Document;
+  bool plain = false;
+  std::string file;
+  for (const std::string& arg : args) {
+    if (arg == "--text") output = Output::Text;
+    else if (arg == "--map") output = Output::Map;
+    else if (arg == "--plain") plain = true;
+    else if (!arg.empty() && arg[0] == '-') throw UsageError{kUsage};
+    else if (file.empty()) file = arg;
+    else throw UsageError{kUsage};
+  }
+  if (file.empty()) throw UsageError{kUsage};
+
+  const std::string source = ReadFileBytes(file);
+  preview::TSectionList document;
+  preview::TNameList names;
+  preview::TPreviewParser parser;
+  if (plain) parser.ParsePlainText(source, document, &names);
+  else parser.ParseHtmlDocument(source, document, &names, nullptr, nullptr, nullptr);
+
+  switch (output) {
+    case Output::Text: WriteOut(preview::DumpSectionTexts(document)); break;
+    case Output::Map: WriteOut(preview::DumpIndexRuns(document)); break;
+    case Output::Document:
+      WriteOut(preview::DumpDocument(document, {parser.Title(), parser.Base(), parser.BaseTarget(), &names}));
+      break;
+  }
+}
+
+const CommandRegistration registration("parse", kUsage, RunParse);
+
+}  // namespace
+
+}  // namespace tessaly::cli
