@@ -1,0 +1,94 @@
+#include "ZipBuilder.h"
+
+#include <zlib.h>
+
+#include <stdexcept>
+
+#include "TestEncoders.h"
+
+namespace tessaly::zip::test {
+
+namespace {
+
+void Put16(std::string& out, uint32_t v) {
+  out += static_cast<char>(v & 0xFF);
+  out += static_cast<char>((v >> 8) & 0xFF);
+}
+void Put32(std::string& out, uint32_t v) {
+  Put16(out, v & 0xFFFF);
+  Put16(out, v >> 16);
+}
+
+}  // namespace
+
+uint32_t Crc32(const std::string& data) {
+  return static_cast<uint32_t>(crc32(0, reinterpret_cast<const Bytef*>(data.data()), static_cast<uInt>(data.size())));
+}
+
+std::string Compress(const TTestEntry& entry) {
+  if (entry.compressed) return *entry.compressed;
+  switch (entry.method) {
+    case 0: return entry.data;
+    case 1: return Shrink(entry.data, 0);
+    case 2:
+    case 3:
+    case 4:
+    case 5: return Reduce(entry.data, entry.method - 1);
+    case 6: return Implode(entry.data, entry.flags);
+    case 8: return DeflateRaw(entry.data);
+    case 9: return Deflate64(entry.data);
+  }
+  throw std::invalid_argument("no encoder for this method");
+}
+
+std::string BuildZip(const std::vector<TTestEntry>& entries) {
+  std::string archive, directory;
+  for (const TTestEntry& entry : entries) {
+    const uint32_t crc = entry.crc.value_or(Crc32(entry.data));
+    std::string data = Compress(entry);
+    uint16_t flags = entry.flags;
+    if (!entry.password.empty()) {
+      data = Encrypt(data, entry.password, static_cast<uint8_t>(crc >> 24));
+      flags |= 1;
+    }
+    const uint32_t offset = entry.localHeaderOffset.value_or(static_cast<uint32_t>(archive.size()));
+    const auto header = [&](std::string& out, bool central) {
+      Put32(out, central ? 0x02014b50 : 0x04034b50);
+      if (central) Put16(out, entry.versionMadeBy);
+      Put16(out, 20);
+      Put16(out, flags);
+      Put16(out, static_cast<uint32_t>(entry.method));
+      Put16(out, entry.dosTime);
+      Put16(out, entry.dosDate);
+      Put32(out, crc);
+      Put32(out, static_cast<uint32_t>(data.size()));
+      Put32(out, static_cast<uint32_t>(entry.data.size()));
+      Put16(out, static_cast<uint32_t>(entry.name.size()));
+      Put16(out, 0);
+      if (central) {
+        Put16(out, 0);  // comment
+        Put16(out, 0);  // disk
+        Put16(out, 0);  // internal attributes
+        Put32(out, entry.externalAttributes);
+        Put32(out, offset);
+      }
+      out += entry.name;
+    };
+    header(archive, false);
+    archive += data;
+    header(directory, true);
+  }
+  const auto directoryOffset = static_cast<uint32_t>(archive.size());
+  archive += directory;
+  Put32(archive, 0x06054b50);
+  Put16(archive, 0);
+  Put16(archive, 0);
+  Put16(archive, static_cast<uint32_t>(entries.size()));
+  Put16(archive, static_cast<uint32_t>(entries.size()));
+  Put32(archive, static_cast<uint32_t>(directory.size()));
+  Put32(archive, directoryOffset);
+  Put16(archive, 0);
+  return archive;
+}
+
+}  // namespace tessaly::zip::test
