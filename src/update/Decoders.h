@@ -23,4 +23,8 @@ void Unreduce(std::span<const uint8_t> in, int factor, TDecodeOutput& out);
 // and whether literals are coded (bit 2).
 void Explode(std::span<const uint8_t> in, uint16_t flags, TDecodeOutput& out);
 
+// Decodes by the entry's method number (0 stored, 1 to 6, 8, 9); false when
+// the method is none of those.
+bool DecodeMethod(uint16_t method, uint16_t flags, std::span<const uint8_t> in, TDecodeOutput& out);
+
 }  // namespace tessaly::zip

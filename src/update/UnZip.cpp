@@ -173,18 +173,8 @@ void TUnZip::WriteEntry(const TZipArchive& archive, const TZipEntry& entry, cons
     writer.Write(bytes, size);
     if (OnProgress) OnProgress(*this, writer.Position(), entry.UncompressedSize);
   });
-  switch (entry.Method) {
-    case 0: out.Write(data.data(), data.size()); break;
-    case 1: Unshrink(data, out); break;
-    case 2:
-    case 3:
-    case 4:
-    case 5: Unreduce(data, entry.Method - 1, out); break;
-    case 6: Explode(data, entry.Flags, out); break;
-    case 8: Inflate(data, out); break;
-    case 9: Inflate64(data, out); break;
-    default: throw EZipError(zeUnsupportedMethod, Format("%s (method %d)", name.c_str(), entry.Method));
-  }
+  if (!DecodeMethod(entry.Method, entry.Flags, data, out))
+    throw EZipError(zeUnsupportedMethod, Format("%s (method %d)", name.c_str(), entry.Method));
   if (out.Written() != entry.UncompressedSize) throw EDecodeError("less data than the entry's size");
   if (out.Crc() != entry.Crc) throw EZipError(zeCrcCheck, name);
   writer.Commit();

@@ -21,16 +21,7 @@ std::string Decode(int method, uint16_t flags, const std::string& compressed, ui
   std::string result;
   TDecodeOutput out(size, [&](const uint8_t* data, size_t n) { result.append(reinterpret_cast<const char*>(data), n); });
   const std::span<const uint8_t> in(reinterpret_cast<const uint8_t*>(compressed.data()), compressed.size());
-  switch (method) {
-    case 1: Unshrink(in, out); break;
-    case 2:
-    case 3:
-    case 4:
-    case 5: Unreduce(in, method - 1, out); break;
-    case 6: Explode(in, flags, out); break;
-    case 8: Inflate(in, out); break;
-    case 9: Inflate64(in, out); break;
-  }
+  EXPECT_TRUE(DecodeMethod(static_cast<uint16_t>(method), flags, in, out));
   EXPECT_EQ(out.Written(), result.size());
   return result;
 }
