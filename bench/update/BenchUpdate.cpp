@@ -92,11 +92,9 @@ struct TInflateInput {
     zt::TScratchDir dir;
     zt::WriteFile(dir.Path() + "p.htm", text);
     if (zt::Run("cd " + dir.Path() + " && 7z a -tzip -mm=Deflate64 -mx=5 a.zip p.htm >/dev/null 2>&1") != 0) return false;
-    const std::string zip = zt::ReadFile(dir.Path() + "a.zip");
-    const auto u16 = [&](size_t at) { return static_cast<size_t>(static_cast<uint8_t>(zip[at]) | static_cast<uint8_t>(zip[at + 1]) << 8); };
-    const size_t compressed = u16(18) | u16(20) << 16;
-    deflated64 = zip.substr(30 + u16(26) + u16(28), compressed);
-    return zip[8] == 9;
+    const zt::TFirstEntry entry = zt::FirstEntry(zt::ReadFile(dir.Path() + "a.zip"));
+    deflated64 = entry.compressed;
+    return entry.method == 9;
   }
 };
 

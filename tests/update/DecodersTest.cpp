@@ -98,14 +98,9 @@ TEST(Inflate64, ReadsSevenZipOutput) {
   const std::string data = test::SampleText(400000, 3);
   test::WriteFile(dir.Path() + "page.htm", data);
   ASSERT_EQ(test::Run("cd " + dir.Path() + " && 7z a -tzip -mm=Deflate64 -mx=9 a.zip page.htm >/dev/null 2>&1"), 0);
-  const std::string archive = test::ReadFile(dir.Path() + "a.zip");
-  // A single entry: the data follows the 30-byte local header and its name and extra field.
-  const size_t nameLength = static_cast<uint8_t>(archive[26]) | static_cast<uint8_t>(archive[27]) << 8;
-  const size_t extraLength = static_cast<uint8_t>(archive[28]) | static_cast<uint8_t>(archive[29]) << 8;
-  ASSERT_EQ(archive[8], 9);
-  const size_t compressedSize = static_cast<uint8_t>(archive[18]) | static_cast<uint8_t>(archive[19]) << 8 |
-                                static_cast<uint8_t>(archive[20]) << 16 | static_cast<size_t>(static_cast<uint8_t>(archive[21])) << 24;
-  EXPECT_EQ(Decode(9, 0, archive.substr(30 + nameLength + extraLength, compressedSize), data.size()), data);
+  const test::TFirstEntry entry = test::FirstEntry(test::ReadFile(dir.Path() + "a.zip"));
+  ASSERT_EQ(entry.method, 9);
+  EXPECT_EQ(Decode(9, 0, entry.compressed, data.size()), data);
 }
 
 struct TDamageCase {
@@ -191,12 +186,7 @@ TEST_P(DamagedData, FailsWithItsOwnError) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(Rows, DamagedData, ::testing::ValuesIn(kDamage), [](const auto& info) {
-  std::string name = info.param.label;
-  for (char& c : name)
-    if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-  return name;
-});
+INSTANTIATE_TEST_SUITE_P(Rows, DamagedData, ::testing::ValuesIn(kDamage), [](const auto& info) { return zip::test::TestName(info.param.label); });
 
 }  // namespace
 }  // namespace tessaly::zip

@@ -2,6 +2,7 @@
 
 #include <sys/wait.h>
 
+#include <cctype>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -71,6 +72,12 @@ bool HaveProgram(const std::string& name) { return Run("command -v " + name + " 
 int Run(const std::string& command) {
   const int status = std::system(command.c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string TestName(std::string label) {
+  for (char& c : label)
+    if (!std::isalnum(static_cast<unsigned char>(c))) c = '_';
+  return label;
 }
 
 }  // namespace tessaly::zip::test

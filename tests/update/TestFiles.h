@@ -28,5 +28,7 @@ void WriteFile(const std::string& path, const std::string& bytes);
 bool HaveProgram(const std::string& name);
 // The exit code of a shell command.
 int Run(const std::string& command);
+// A label made fit for a test name: letters and digits, "_" for the rest.
+std::string TestName(std::string label);
 
 }  // namespace tessaly::zip::test

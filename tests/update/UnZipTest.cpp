@@ -337,12 +337,7 @@ INSTANTIATE_TEST_SUITE_P(
                             {zip::zeBadLocalHeader}},
         TDamagedArchiveCase{"huge stated size", [](std::string s) { return Poke32(s, SecondCentral(s) + 24, 0xFFFFFFF0); }, 1,
                             {zip::zeBadData}}),
-    [](const auto& info) {
-      std::string name = info.param.label;
-      for (char& c : name)
-        if (!isalnum(static_cast<unsigned char>(c))) c = '_';
-      return name;
-    });
+    [](const auto& info) { return zip::test::TestName(info.param.label); });
 
 }  // namespace
 }  // namespace tessaly

@@ -2,6 +2,7 @@
 
 #include <zlib.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "TestEncoders.h"
@@ -89,6 +90,15 @@ std::string BuildZip(const std::vector<TTestEntry>& entries) {
   Put32(archive, directoryOffset);
   Put16(archive, 0);
   return archive;
+}
+
+TFirstEntry FirstEntry(const std::string& archive) {
+  if (archive.size() < 30) return {};
+  const auto get16 = [&](size_t at) {
+    return static_cast<size_t>(static_cast<uint8_t>(archive[at]) | static_cast<uint8_t>(archive[at + 1]) << 8);
+  };
+  const size_t start = 30 + get16(26) + get16(28);
+  return {static_cast<int>(get16(8)), archive.substr(std::min(start, archive.size()), get16(18) | get16(20) << 16)};
 }
 
 }  // namespace tessaly::zip::test

@@ -28,5 +28,12 @@ struct TTestEntry {
 std::string Compress(const TTestEntry& entry);
 uint32_t Crc32(const std::string& data);
 std::string BuildZip(const std::vector<TTestEntry>& entries);
+// The method and compressed bytes of an archive's first entry, found through
+// its local header (archives of other tools, whose sizes come first).
+struct TFirstEntry {
+  int method = -1;
+  std::string compressed;
+};
+TFirstEntry FirstEntry(const std::string& archive);
 
 }  // namespace tessaly::zip::test
