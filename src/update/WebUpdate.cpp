@@ -114,7 +114,8 @@ bool TWebUpdate::RunTransfer(const std::string& url, TTarget target, const std::
   const std::optional<std::string> length = transfer->ContentLength();
   if (abort_) return !(quiet = true);
   if (!length && target == TTarget::File) return false;
-  if (length) totalSize_ = ContentLengthValue(*length);
+  // Without the header the size is unknown, not the previous transfer's.
+  totalSize_ = length ? ContentLengthValue(*length) : 0;
 
   received_ = 0;
   std::unique_ptr<std::FILE, TFileCloser> file;

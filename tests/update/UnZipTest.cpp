@@ -174,6 +174,27 @@ INSTANTIATE_TEST_SUITE_P(Rows, Passwords,
                                            TPasswordCase{{"a", "b", "c", "s3cret"}, 3, false},
                                            TPasswordCase{{"a", "b", "s3cret"}, 2, false}, TPasswordCase{{}, 3, false}));
 
+TEST_F(UnZipTest, Zip64RecordsAreRead) {
+  const std::vector<TTestEntry> entries = {{.name = "a.htm", .data = "first", .method = 8},
+                                          {.name = "b/c.htm", .data = "second", .method = 9}};
+  zip::test::WriteFile(dir.Path() + "big.zip", zip::test::BuildZip(entries, true));
+  if (zip::test::HaveProgram("unzip")) {
+    EXPECT_EQ(zip::test::Run("unzip -tqq " + dir.Path() + "big.zip >/dev/null 2>&1"), 0);
+  }
+  unzip.SetArchiveFile(dir.Path() + "big.zip");
+  unzip.SetFileSpec({"*.*"});
+  unzip.SetExtractDir(Out());
+  EXPECT_EQ(unzip.Extract(), 2);
+  EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"a.htm", "first"}, {"b/c.htm", "second"}}));
+}
+
+TEST_F(UnZipTest, EncryptedEntryWithDataDescriptorChecksTheTime) {
+  EXPECT_EQ(Extract({{.name = "a.htm", .data = "text", .method = 8, .flags = 0x08, .password = "pw"}},
+                    [](TUnZip& u) { u.SetPasswords({"pw"}); }),
+            1);
+  EXPECT_EQ(Files().at("a.htm"), "text");
+}
+
 TEST_F(UnZipTest, EntriesClimbingOutAreSkippedAndReported) {
   const std::vector<TTestEntry> entries = {
       {.name = "../evil.htm", .data = "x"},        {.name = "/tmp/evil-absolute.htm", .data = "x"},

@@ -19,6 +19,11 @@ void Put32(std::string& out, uint32_t v) {
   Put16(out, v & 0xFFFF);
   Put16(out, v >> 16);
 }
+void Put64(std::string& out, uint64_t v) {
+  Put32(out, static_cast<uint32_t>(v));
+  Put32(out, static_cast<uint32_t>(v >> 32));
+}
+constexpr uint32_t kInExtra = 0xFFFFFFFF;
 
 }  // namespace
 
@@ -42,14 +47,16 @@ std::string Compress(const TTestEntry& entry) {
   throw std::invalid_argument("no encoder for this method");
 }
 
-std::string BuildZip(const std::vector<TTestEntry>& entries) {
+std::string BuildZip(const std::vector<TTestEntry>& entries, bool zip64) {
   std::string archive, directory;
   for (const TTestEntry& entry : entries) {
     const uint32_t crc = entry.crc.value_or(Crc32(entry.data));
     std::string data = Compress(entry);
     uint16_t flags = entry.flags;
     if (!entry.password.empty()) {
-      data = Encrypt(data, entry.password, static_cast<uint8_t>(crc >> 24));
+      // With the sizes after the data, the check byte comes from the time.
+      const auto check = static_cast<uint8_t>((entry.flags & 0x08) != 0 ? entry.dosTime >> 8 : crc >> 24);
+      data = Encrypt(data, entry.password, check);
       flags |= 1;
     }
     const uint32_t offset = entry.localHeaderOffset.value_or(static_cast<uint32_t>(archive.size()));
@@ -62,18 +69,25 @@ std::string BuildZip(const std::vector<TTestEntry>& entries) {
       Put16(out, entry.dosTime);
       Put16(out, entry.dosDate);
       Put32(out, crc);
-      Put32(out, static_cast<uint32_t>(data.size()));
-      Put32(out, static_cast<uint32_t>(entry.data.size()));
+      Put32(out, zip64 ? kInExtra : static_cast<uint32_t>(data.size()));
+      Put32(out, zip64 ? kInExtra : static_cast<uint32_t>(entry.data.size()));
       Put16(out, static_cast<uint32_t>(entry.name.size()));
-      Put16(out, 0);
+      Put16(out, zip64 ? (central ? 28 : 20) : 0);
       if (central) {
         Put16(out, 0);  // comment
         Put16(out, 0);  // disk
         Put16(out, 0);  // internal attributes
         Put32(out, entry.externalAttributes);
-        Put32(out, offset);
+        Put32(out, zip64 ? kInExtra : offset);
       }
       out += entry.name;
+      if (zip64) {
+        Put16(out, 0x0001);
+        Put16(out, central ? 24 : 16);
+        Put64(out, entry.data.size());
+        Put64(out, data.size());
+        if (central) Put64(out, offset);
+      }
     };
     header(archive, false);
     archive += data;
@@ -81,13 +95,30 @@ std::string BuildZip(const std::vector<TTestEntry>& entries) {
   }
   const auto directoryOffset = static_cast<uint32_t>(archive.size());
   archive += directory;
+  if (zip64) {
+    const uint64_t recordOffset = archive.size();
+    Put32(archive, 0x06064b50);
+    Put64(archive, 44);  // the record's size after this field
+    Put16(archive, 45);
+    Put16(archive, 45);
+    Put32(archive, 0);
+    Put32(archive, 0);
+    Put64(archive, entries.size());
+    Put64(archive, entries.size());
+    Put64(archive, directory.size());
+    Put64(archive, directoryOffset);
+    Put32(archive, 0x07064b50);
+    Put32(archive, 0);
+    Put64(archive, recordOffset);
+    Put32(archive, 1);
+  }
   Put32(archive, 0x06054b50);
   Put16(archive, 0);
   Put16(archive, 0);
-  Put16(archive, static_cast<uint32_t>(entries.size()));
-  Put16(archive, static_cast<uint32_t>(entries.size()));
-  Put32(archive, static_cast<uint32_t>(directory.size()));
-  Put32(archive, directoryOffset);
+  Put16(archive, zip64 ? 0xFFFF : static_cast<uint32_t>(entries.size()));
+  Put16(archive, zip64 ? 0xFFFF : static_cast<uint32_t>(entries.size()));
+  Put32(archive, zip64 ? kInExtra : static_cast<uint32_t>(directory.size()));
+  Put32(archive, zip64 ? kInExtra : directoryOffset);
   Put16(archive, 0);
   return archive;
 }

@@ -27,7 +27,8 @@ struct TTestEntry {
 // The compressed bytes of `entry` by its method.
 std::string Compress(const TTestEntry& entry);
 uint32_t Crc32(const std::string& data);
-std::string BuildZip(const std::vector<TTestEntry>& entries);
+// With `zip64`, sizes and offsets go into ZIP64 extra fields and records.
+std::string BuildZip(const std::vector<TTestEntry>& entries, bool zip64 = false);
 // The method and compressed bytes of an archive's first entry, found through
 // its local header (archives of other tools, whose sizes come first).
 struct TFirstEntry {
