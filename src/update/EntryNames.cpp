@@ -21,6 +21,28 @@ constexpr std::array<char16_t, 128> kOemHigh = {
     0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F, 0x0401, 0x0451, 0x0404, 0x0454, 0x0407,
     0x0457, 0x040E, 0x045E, 0x00B0, 0x2219, 0x00B7, 0x221A, 0x2116, 0x00A4, 0x25A0, 0x00A0};
 
+void AppendUtf8(std::string& out, char32_t c) {
+  if (c < 0x80) {
+    out += static_cast<char>(c);
+  } else if (c < 0x800) {
+    out += static_cast<char>(0xC0 | (c >> 6));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  } else {
+    out += static_cast<char>(0xE0 | (c >> 12));
+    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+    out += static_cast<char>(0x80 | (c & 0x3F));
+  }
+}
+
+std::string OemToUtf8(std::string_view oem) {
+  std::string utf8;
+  for (const char c : oem) {
+    const auto byte = static_cast<unsigned char>(c);
+    AppendUtf8(utf8, byte < 0x80 ? byte : kOemHigh[byte - 0x80]);
+  }
+  return utf8;
+}
+
 std::string OemToAnsi(std::string_view oem) {
   std::string ansi;
   ansi.reserve(oem.size());
@@ -65,6 +87,12 @@ std::string EntryNameAnsi(const TZipEntry& entry, bool translateOem) {
   if (entry.Utf8Name()) return cp1251::FromUtf8(entry.RawName);
   if (translateOem) return OemToAnsi(entry.RawName);
   return entry.RawName;
+}
+
+std::string EntryNameUtf8(const TZipEntry& entry, bool translateOem) {
+  if (entry.Utf8Name()) return entry.RawName;
+  if (translateOem) return OemToUtf8(entry.RawName);
+  return cp1251::ToUtf8(entry.RawName);
 }
 
 std::optional<std::string> SafeRelativePath(std::string_view name) {

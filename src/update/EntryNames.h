@@ -13,9 +13,12 @@ namespace tessaly::zip {
 // The entry's name in windows-1251: from UTF-8 when the entry says so, from
 // the DOS code page 866 when `translateOem`, else taken as it is.
 std::string EntryNameAnsi(const TZipEntry& entry, bool translateOem);
+// The same name in UTF-8 for the file system, without the losses of going
+// through windows-1251.
+std::string EntryNameUtf8(const TZipEntry& entry, bool translateOem);
 
-// `name` (windows-1251, "/" or "\" between parts) as a relative path with "/"
-// between parts, or nothing when it is absolute or climbs out with "..".
+// `name` ("/" or "\" between parts) as a relative path with "/" between
+// parts, or nothing when it is absolute or climbs out with "..".
 std::optional<std::string> SafeRelativePath(std::string_view name);
 
 // DOS-style wildcard match without regard to case: "*" any run, "?" one byte,

@@ -62,7 +62,7 @@ int TUnZip::Extract() {
   try {
     file = std::make_unique<TMappedFile>(archiveFile_);
   } catch (const Exception& error) {
-    ReportError(zeOpenArchive, std::string(ZipErrorText(zeOpenArchive)) + ": " + error.Message());
+    ReportError(zeOpenArchive, ZipErrorMessage(zeOpenArchive, error.Message()));
     return 0;
   }
   try {
@@ -105,35 +105,42 @@ bool TUnZip::Selected(const std::string& name) const {
 }
 
 bool TUnZip::ExtractEntry(const TZipArchive& archive, const TZipEntry& entry, const std::string& name) {
+  // The path on disk comes from the name in UTF-8, unless the owner renames.
   std::string relative = useStoredDirs_ ? name : NamePart(name);
-  if (OnRenameFile) OnRenameFile(*this, relative);
-  const auto safe = SafeRelativePath(relative);
+  std::string onDisk = EntryNameUtf8(entry, translateOemChar_);
+  if (!useStoredDirs_) onDisk = NamePart(onDisk);
+  if (OnRenameFile) {
+    const std::string given = relative;
+    OnRenameFile(*this, relative);
+    if (relative != given) onDisk = cp1251::ToUtf8(relative);
+  }
+  const auto safe = SafeRelativePath(onDisk);
   if (!safe) {
-    ReportError(zeUnsafePath, std::string(ZipErrorText(zeUnsafePath)) + ": " + name);
+    ReportError(zeUnsafePath, ZipErrorMessage(zeUnsafePath, name));
     return false;
   }
   const std::string base = extractDir_.empty() ? ExtractFilePath(archiveFile_) : extractDir_;
-  const std::string path = base + cp1251::ToUtf8(*safe);
+  const std::string path = base + *safe;
   if (entry.IsDirectory()) {
     if (createStoredDirs_ && useStoredDirs_ && !ForceDirectories(path))
-      ReportError(zeOpenFile, std::string(ZipErrorText(zeOpenFile)) + ": " + name);
+      ReportError(zeOpenFile, ZipErrorMessage(zeOpenFile, name));
     return false;
   }
   if (!MayWrite(path, entry)) return false;
   try {
     if (!ForceDirectories(ExtractFilePath(path))) throw EZipError(zeOpenFile, name);
-    WriteEntry(archive, entry, path);
+    WriteEntry(archive, entry, name, path);
   } catch (const EZipError& error) {
     ReportError(error.Code(), error.Message());
     return false;
   } catch (const EDecodeError& error) {
-    ReportError(zeBadData, EZipError(zeBadData, name + " (" + error.Message() + ")").Message());
+    ReportError(zeBadData, ZipErrorMessage(zeBadData, name + " (" + error.Message() + ")"));
     return false;
   } catch (const EFCreateError&) {
-    ReportError(zeOpenFile, EZipError(zeOpenFile, name).Message());
+    ReportError(zeOpenFile, ZipErrorMessage(zeOpenFile, name));
     return false;
   } catch (const EWriteError& error) {
-    ReportError(zeWriteFile, EZipError(zeWriteFile, name + " (" + error.Message() + ")").Message());
+    ReportError(zeWriteFile, ZipErrorMessage(zeWriteFile, name + " (" + error.Message() + ")"));
     return false;
   }
   ++count_;
@@ -157,8 +164,8 @@ bool TUnZip::MayWrite(const std::string& path, const TZipEntry& entry) {
   return overwrite;
 }
 
-void TUnZip::WriteEntry(const TZipArchive& archive, const TZipEntry& entry, const std::string& path) {
-  const std::string& name = lastName_;
+void TUnZip::WriteEntry(const TZipArchive& archive, const TZipEntry& entry, const std::string& name,
+                        const std::string& path) {
   std::span<const uint8_t> data = archive.EntryData(entry);
   std::vector<uint8_t> plain;
   if (entry.Encrypted()) {

@@ -81,7 +81,8 @@ private:
   bool Selected(const std::string& name) const;
   bool ExtractEntry(const zip::TZipArchive& archive, const zip::TZipEntry& entry, const std::string& name);
   bool MayWrite(const std::string& path, const zip::TZipEntry& entry);
-  void WriteEntry(const zip::TZipArchive& archive, const zip::TZipEntry& entry, const std::string& path);
+  void WriteEntry(const zip::TZipArchive& archive, const zip::TZipEntry& entry, const std::string& name,
+                  const std::string& path);
   void ApplyDateAndAttributes(const zip::TZipEntry& entry, const std::string& path) const;
   void ReportError(int code, const std::string& message);
 

@@ -19,8 +19,11 @@ const char* ZipErrorText(TZipErrorCode code) {
   return "Unknown error";
 }
 
+std::string ZipErrorMessage(TZipErrorCode code, const std::string& details) {
+  return details.empty() ? ZipErrorText(code) : std::string(ZipErrorText(code)) + ": " + details;
+}
+
 EZipError::EZipError(TZipErrorCode code, const std::string& details)
-    : Exception(details.empty() ? ZipErrorText(code) : std::string(ZipErrorText(code)) + ": " + details),
-      code_(code) {}
+    : Exception(ZipErrorMessage(code, details)), code_(code) {}
 
 }  // namespace tessaly::zip

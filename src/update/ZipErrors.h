@@ -25,7 +25,10 @@ enum TZipErrorCode {
 // The fixed text of a code ("File fails CRC check").
 const char* ZipErrorText(TZipErrorCode code);
 
-// A failure with its code; the message is the code's text, then details.
+// The code's text, then ": " and the details when there are any.
+std::string ZipErrorMessage(TZipErrorCode code, const std::string& details);
+
+// A failure with its code and ZipErrorMessage as its message.
 class EZipError : public Exception {
 public:
   EZipError(TZipErrorCode code, const std::string& details);

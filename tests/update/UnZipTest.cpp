@@ -276,12 +276,18 @@ TEST_F(UnZipTest, StoredDateAndAttributesAreApplied) {
 }
 
 TEST_F(UnZipTest, NamesAreTranslatedToTheSystemsCodePage) {
-  const std::vector<TTestEntry> entries = {
+  std::vector<TTestEntry> entries = {
       {.name = "\x8F\xE0\xA8\xA2\xA5\xE2.htm", .data = "oem"},  // "Привет" in code page 866
       {.name = "\xD0\x9C\xD0\xB8\xD1\x80.htm", .data = "utf8", .flags = 0x0800},  // "Мир" in UTF-8
+      {.name = "\xE2\x82\xAC\xC2\xBD.txt", .data = "lossless", .flags = 0x0800},  // "€½": ½ is not in 1251
+      {.name = "\xB0\xDB.txt", .data = "box"},  // two box-drawing characters of code page 866
   };
-  EXPECT_EQ(Extract(entries), 2);
-  EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"Привет.htm", "oem"}, {"Мир.htm", "utf8"}}));
+  EXPECT_EQ(Extract(entries), 4);
+  EXPECT_EQ(Files(), (std::map<std::string, std::string>{
+                         {"Привет.htm", "oem"}, {"Мир.htm", "utf8"}, {"€½.txt", "lossless"}, {"░█.txt", "box"}}));
+  entries.pop_back();
+  entries.pop_back();
+  Extract(entries);
   EXPECT_EQ(unzip.LastName(), "\xCC\xE8\xF0.htm");  // windows-1251
 }
 
