@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QCoreApplication>
+#include <QTimer>
 #include <filesystem>
 
 #include "TestFiles.h"
@@ -102,6 +103,18 @@ protected:
 };
 
 const std::string kArchive = zip::test::NoiseBytes(10000, 1);
+
+// A read blocked on a silent server returns as soon as the user aborts.
+TEST_F(WebUpdateTest, BlockedReadEndsOnAbort) {
+  server.Set("/slow", {kArchive, THttpReply::TLength::Correct, 0});
+  const auto transfer = internet.Get({"127.0.0.1", server.Port(), "/slow", "", ""});
+  ASSERT_TRUE(transfer);
+  ASSERT_TRUE(transfer->WaitForHeaders());
+  EXPECT_EQ(transfer->ContentLength(), std::to_string(kArchive.size()));
+  QTimer::singleShot(50, [&transfer] { transfer->Abort(); });
+  char block[1025];
+  EXPECT_LE(transfer->Read(block, sizeof block), 0);
+}
 
 TEST_F(WebUpdateTest, DefaultsAndTheUrlPrefix) {
   TWebUpdate fresh(internet, shell);
