@@ -37,6 +37,7 @@ void ReadArchive(std::span<const uint8_t> bytes) {
     for (const TZipEntry& entry : archive.Entries()) {
       if (++handled > 64) break;
       const std::string name = EntryNameAnsi(entry, true);
+      SafeRelativePath(EntryNameUtf8(entry, true));
       SafeRelativePath(name);
       MatchesWildcard(name, "*.htm");
       try {
