@@ -42,7 +42,7 @@ constexpr int LogoSize = 96;
 
 }  // namespace
 
-TAboutForm::TAboutForm(Shell& shell, Dialogs& dialogs, const std::string& version, QWidget* parent)
+TAboutForm::TAboutForm(TShell& shell, Dialogs& dialogs, const std::string& version, QWidget* parent)
     : QDialog(parent), shell_(shell), dialogs_(dialogs) {
   setObjectName(QStringLiteral("AboutForm"));
   setWindowTitle(QStringLiteral("О программе"));

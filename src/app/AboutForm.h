@@ -11,13 +11,13 @@ class QPlainTextEdit;
 namespace tessaly {
 
 class Dialogs;
-class Shell;
+class TShell;
 
 class TAboutForm : public QDialog {
   Q_OBJECT
 public:
   // `version` is the program's version text, empty when it has none.
-  TAboutForm(Shell& shell, Dialogs& dialogs, const std::string& version, QWidget* parent = nullptr);
+  TAboutForm(TShell& shell, Dialogs& dialogs, const std::string& version, QWidget* parent = nullptr);
 
   QString VersionText() const;
   QStringList HelpLines() const;
@@ -26,7 +26,7 @@ private:
   QWidget* BuildAboutPage(const std::string& version);
   QWidget* BuildHelpPage();
 
-  Shell& shell_;
+  TShell& shell_;
   Dialogs& dialogs_;
   QLabel* versionLabel_ = nullptr;
   QPlainTextEdit* helpMemo_ = nullptr;

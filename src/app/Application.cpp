@@ -20,7 +20,7 @@ void SetUpApplication(QApplication& application) {
   ApplyLook(application);
 }
 
-TApplicationForms::TApplicationForms(Dialogs& dialogs, Shell& shell, const std::string& version)
+TApplicationForms::TApplicationForms(Dialogs& dialogs, TShell& shell, const std::string& version)
     : osnovnFRM_(std::make_unique<TOsnovnFRM>(dialogs, shell)),
       aboutForm_(std::make_unique<TAboutForm>(shell, dialogs, version, osnovnFRM_.get())),
       updateWindow_(std::make_unique<Tform_MainWindow>(osnovnFRM_.get())) {

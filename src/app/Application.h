@@ -11,7 +11,7 @@ class QApplication;
 namespace tessaly {
 
 class Dialogs;
-class Shell;
+class TShell;
 class TAboutForm;
 class TOsnovnFRM;
 class Tform_MainWindow;
@@ -24,7 +24,7 @@ void SetUpApplication(QApplication& application);
 class TApplicationForms {
 public:
   // `version` is what the about box shows; empty when the program has none.
-  TApplicationForms(Dialogs& dialogs, Shell& shell, const std::string& version);
+  TApplicationForms(Dialogs& dialogs, TShell& shell, const std::string& version);
   ~TApplicationForms();
 
   TOsnovnFRM& OsnovnFRM() const { return *osnovnFRM_; }

@@ -34,7 +34,7 @@ constexpr int DesignHeight = 616;
 
 }  // namespace
 
-TOsnovnFRM::TOsnovnFRM(Dialogs& dialogs, Shell& shell, QWidget* parent)
+TOsnovnFRM::TOsnovnFRM(Dialogs& dialogs, TShell& shell, QWidget* parent)
     : QMainWindow(parent), dialogs_(dialogs), shell_(shell) {
   setObjectName(QStringLiteral("OsnovnFRM"));
   setWindowTitle(QStringLiteral("Визуальный редактор HTML"));

@@ -17,7 +17,7 @@ class QTimer;
 namespace tessaly {
 
 class Dialogs;
-class Shell;
+class TShell;
 class TAboutForm;
 class TBrowserView;
 class TClockPane;
@@ -33,7 +33,7 @@ public:
   static constexpr const char* EmptyPageAddress = "about:<html><body></body></html>";
 
   // Builds the window and runs its creation step.
-  TOsnovnFRM(Dialogs& dialogs, Shell& shell, QWidget* parent = nullptr);
+  TOsnovnFRM(Dialogs& dialogs, TShell& shell, QWidget* parent = nullptr);
 
   // The windows the Help menu shows; they are created after this one.
   void SetAboutForm(TAboutForm* aboutForm) { aboutForm_ = aboutForm; }
@@ -80,7 +80,7 @@ private:
   T* Component(const char* name) const;
 
   Dialogs& dialogs_;
-  Shell& shell_;
+  TShell& shell_;
   TAboutForm* aboutForm_ = nullptr;
   Tform_MainWindow* updateWindow_ = nullptr;
   std::string fileName_;

@@ -13,8 +13,8 @@ std::string ProgramVersion() {
 #endif
 }
 
-void OpenProgramSite(Shell& shell, Dialogs& dialogs) {
-  if (!shell.Open(ProgramSiteAddress)) ShowError(dialogs, std::string("Не удалось открыть ") + ProgramSiteAddress);
+void OpenProgramSite(TShell& shell, Dialogs& dialogs) {
+  if (!shell.Open(ProgramSiteAddress, "")) ShowError(dialogs, std::string("Не удалось открыть ") + ProgramSiteAddress);
 }
 
 std::string VersionCaption(const std::string& version) {

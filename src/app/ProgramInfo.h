@@ -6,14 +6,14 @@
 namespace tessaly {
 
 class Dialogs;
-class Shell;
+class TShell;
 
 inline constexpr const char* ApplicationTitle = "Tessaly";
 // The maker's site, opened from the Help menu and the about box.
 inline constexpr const char* ProgramSiteAddress = "https://tessaly.example.org/";
 
 // Hands the site address to the desktop's browser; says so when that fails.
-void OpenProgramSite(Shell& shell, Dialogs& dialogs);
+void OpenProgramSite(TShell& shell, Dialogs& dialogs);
 
 // The version the build was made with; empty when the build carries none.
 std::string ProgramVersion();

@@ -1,17 +1,20 @@
 #pragma once
-// The desktop's "open" action: hands a web address or a file to the program
-// the user has chosen for it (the default browser for http addresses).
+// The desktop's "open" action: a web address or a file is handed to whatever
+// the desktop associates with it.
 
 #include <string>
 
 namespace tessaly {
 
-class Shell {
+class TShell {
 public:
-  virtual ~Shell() = default;
-  // `target` is a UTF-8 web address or file path. Returns false when the
-  // desktop has no handler for it.
-  virtual bool Open(const std::string& target) = 0;
+  virtual ~TShell() = default;
+
+  // Opens `target` with `parameters` for the program that handles it; false
+  // when the desktop could not.
+  virtual bool Open(const std::string& target, const std::string& parameters) = 0;
+  // Ends the application after the current event.
+  virtual void Terminate() = 0;
 };
 
 }  // namespace tessaly

@@ -18,12 +18,13 @@
 
 namespace tessaly {
 
-class RecordingShell : public Shell {
+class RecordingShell : public TShell {
 public:
-  bool Open(const std::string& target) override {
+  bool Open(const std::string& target, const std::string&) override {
     opened.push_back(target);
     return succeeds;
   }
+  void Terminate() override {}
   std::vector<std::string> opened;
   bool succeeds = true;
 };

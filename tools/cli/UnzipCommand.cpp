@@ -1,0 +1,36 @@
+// tessaly-cli unzip ARCHIVE DIR [PATTERN ...]: extracts as the update window
+// does and prints the count, the last entry and the errors reported.
+
+#include <string>
+#include <vector>
+
+#include "cli/Command.h"
+#include "platform/CodePage1251.h"
+#include "platform/Paths.h"
+#include "update/UnZip.h"
+
+namespace tessaly::cli {
+namespace {
+
+void RunUnzip(const Arguments& args) {
+  if (args.size() < 2) throw UsageError{"unzip ARCHIVE DIR [PATTERN ...]"};
+  TUnZip unzip;
+  unzip.SetArchiveFile(args[0]);
+  std::vector<std::string> patterns(args.begin() + 2, args.end());
+  if (patterns.empty()) patterns.push_back("*.*");
+  unzip.SetFileSpec(patterns);
+  unzip.SetExtractDir(IncludeTrailingPathDelimiter(args[1]));
+  std::vector<std::string> errors;
+  unzip.OnError = [&](TUnZip&, int code, const std::string& message) {
+    errors.push_back("error " + std::to_string(code) + " " + cp1251::ToUtf8(message) + "\n");
+  };
+  const int count = unzip.Extract();
+  WriteOut("extracted " + std::to_string(count) + "\n");
+  WriteOut("last " + cp1251::ToUtf8(unzip.LastName()) + "\n");
+  for (const std::string& line : errors) WriteOut(line);
+}
+
+const CommandRegistration registration("unzip", "unzip ARCHIVE DIR [PATTERN ...]", RunUnzip);
+
+}  // namespace
+}  // namespace tessaly::cli
