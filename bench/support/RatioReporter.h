@@ -19,8 +19,11 @@ public:
 
   void ReportRuns(const std::vector<Run>& runs) override {
     ConsoleReporter::ReportRuns(runs);
+    // With repetitions the median stands for the benchmark; otherwise its one run.
     for (const Run& run : runs)
-      if (run.run_type == Run::RT_Iteration && run.iterations > 0)
+      if (run.run_type == Run::RT_Aggregate && run.aggregate_name == "median")
+        seconds_[run.run_name.str()] = run.GetAdjustedRealTime();
+      else if (run.run_type == Run::RT_Iteration && run.iterations > 0 && run.repetitions <= 1)
         seconds_[run.benchmark_name()] = run.GetAdjustedRealTime();
   }
 
