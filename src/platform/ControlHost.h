@@ -9,6 +9,8 @@
 
 namespace tessaly {
 
+class TCanvas;
+
 enum class TScrollBarKind { sbHorizontal, sbVertical };
 
 struct TScrollInfo {
@@ -57,6 +59,17 @@ public:
   virtual void PostCall(std::function<void()> call) = 0;
   // Lets pending events run (long operations keep the window alive).
   virtual void ProcessEvents() = 0;
+
+  // A canvas for measuring text outside painting (character cells, line
+  // heights); nullptr when the window cannot measure yet.
+  virtual TCanvas* MeasureCanvas() { return nullptr; }
+  // How far the pointer must move with a button held before a drag starts.
+  virtual int DragThreshold() const { return 4; }
+  // Lines one notch of the mouse wheel scrolls; -1 means a page.
+  virtual int WheelScrollLines() const { return 3; }
+  // Starts the platform's drag of the control's selection; the drop comes
+  // back to the target control.
+  virtual void BeginDrag() {}
 };
 
 }  // namespace tessaly
