@@ -7,22 +7,31 @@ namespace {
 TShiftState Modifiers(TShiftState shift) { return shift & (ssShift | ssAlt | ssCtrl); }
 }  // namespace
 
+void TSrcEditKeyStroke::SetPair(TShortCut shortCut, TShortCut shortCut2) {
+  const int found = owner_->FindShortcutPair(shortCut, shortCut2);
+  if (found >= 0 && &owner_->Items(found) != this) throw ESrcKeyError("Shortcut already exists");
+  key_ = ShortCutKey(shortCut);
+  shift_ = ShortCutShift(shortCut);
+  key2_ = ShortCutKey(shortCut2);
+  shift2_ = ShortCutShift(shortCut2);
+}
+
 void TSrcEditKeyStroke::SetShortCut(TShortCut value) {
   if (value != 0) {
-    const int found = owner_->FindShortcutPair(value, ShortCut2());
-    if (found >= 0 && &owner_->Items(found) != this) throw ESrcKeyError("Shortcut already exists");
+    SetPair(value, ShortCut2());
+    return;
   }
-  key_ = ShortCutKey(value);
-  shift_ = ShortCutShift(value);
+  key_ = 0;
+  shift_ = 0;
 }
 
 void TSrcEditKeyStroke::SetShortCut2(TShortCut value) {
   if (value != 0) {
-    const int found = owner_->FindShortcutPair(ShortCut(), value);
-    if (found >= 0 && &owner_->Items(found) != this) throw ESrcKeyError("Shortcut already exists");
+    SetPair(ShortCut(), value);
+    return;
   }
-  key2_ = ShortCutKey(value);
-  shift2_ = ShortCutShift(value);
+  key2_ = 0;
+  shift2_ = 0;
 }
 
 TSrcEditKeyStroke& TSrcEditKeyStrokes::Add() {
@@ -36,8 +45,7 @@ void TSrcEditKeyStrokes::Assign(const TSrcEditKeyStrokes& source) {
   for (const auto& item : source.items_) {
     TSrcEditKeyStroke& copy = Add();
     copy.SetCommand(item->Command());
-    copy.SetShortCut(item->ShortCut());
-    copy.SetShortCut2(item->ShortCut2());
+    copy.SetPair(item->ShortCut(), item->ShortCut2());
   }
 }
 

@@ -38,6 +38,9 @@ public:
   void SetShortCut2(TShortCut value);
 
 private:
+  friend class TSrcEditKeyStrokes;
+  void SetPair(TShortCut shortCut, TShortCut shortCut2);
+
   TSrcEditKeyStrokes* owner_;
   TSrcEditorCommand command_ = ecNone;
   uint16_t key_ = 0;
