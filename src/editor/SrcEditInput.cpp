@@ -151,8 +151,8 @@ void TSrcEdit::MouseMove(TShiftState shift, int x, int y) {
   if (x < gutterWidth_ || x >= client.cx) point.X = caretX_;
   if (y < 0 || y >= client.cy) point.Y = caretY_;
   TPaintLock lock(*this);
+  SetBlockEnd(point);
   PlaceCaret(point, false);
-  SetBlockEnd(CaretXY());
   ComputeScrollSpeeds(x, y);
   SetScrollTimer(scrollDeltaX_ != 0 || scrollDeltaY_ != 0);
 }
@@ -171,8 +171,8 @@ void TSrcEdit::ScrollTimerTick() {
     caret.Y = scrollDeltaY_ < 0 ? topLine_ : topLine_ + linesInWindow_ - 1;
     caret.X = PixelsToPosition(mouseAt_.X, mouseAt_.Y).X;
   }
+  SetBlockEnd(caret);
   PlaceCaret(caret, false);
-  SetBlockEnd(CaretXY());
 }
 
 void TSrcEdit::MouseUp(TMouseButton button, TShiftState, int x, int y) {

@@ -83,9 +83,9 @@ int TSrcEdit::SearchReplace(const std::string& search, const std::string& replac
       ++found;
       {
         TPaintLock lock(*this);
-        SetBlockBegin({pos, y});
         PlaceCaret({1, y}, false);
         ScrollCaretCentred();
+        SetBlockBegin({pos, y});
         SetBlockEnd({pos + searchLength, y});
         PlaceCaret({backwards ? pos : pos + searchLength, y}, true);
       }

@@ -147,13 +147,20 @@ void TSrcEdit::InsertColumn(const std::string& text, bool record) {
   const std::vector<std::string> pieces = SplitLines(text);
   for (size_t k = 0; k < pieces.size(); ++k) {
     const int y = caretY_ + static_cast<int>(k);
+    const TBufferCoord pieceEnd{caretX_ + static_cast<int>(pieces[k].size()), y};
     std::string line = LineText(y);
     PadTo(line, caretX_ - 1);
     line.insert(static_cast<size_t>(caretX_ - 1), pieces[k]);
+    if (y > lines_->Count() && y > 1) {
+      // A line added below the text is recorded with its line break, so
+      // that undo takes the whole line away again.
+      const TBufferCoord previousEnd{static_cast<int>(LineText(y - 1).size()) + 1, y - 1};
+      PutLine(y, line);
+      if (record) undoList_->AddItem(ukPasteInsert, previousEnd, pieceEnd, std::string(), smNormal);
+      continue;
+    }
     PutLine(y, line);
-    if (record)
-      undoList_->AddItem(ukPasteInsert, {caretX_, y}, {caretX_ + static_cast<int>(pieces[k].size()), y}, std::string(),
-                         smColumn);
+    if (record) undoList_->AddItem(ukPasteInsert, {caretX_, y}, pieceEnd, std::string(), smColumn);
   }
   caretX_ += static_cast<int>(pieces.back().size());
 }
