@@ -93,7 +93,7 @@ int TSrcEdit::SearchReplace(const std::string& search, const std::string& replac
       TSrcReplaceAction action = rpReplace;
       if (prompt && OnReplaceText) OnReplaceText(*this, search, replace, y, pos, action);
       if (action == rpCancel) return found;
-      if (action == rpReplaceAll && !replaceAll) {
+      if (action == rpReplaceAll) {
         replaceAll = true;
         prompt = false;
         if (!paintLock) paintLock.emplace(*this);
