@@ -92,6 +92,8 @@ void TSrcEdit::SetMaxLeftChar(int value) {
   value = std::max(value, 1);
   if (value == maxLeftChar_) return;
   maxLeftChar_ = value;
+  blockBegin_ = ClampBlockPoint(blockBegin_);
+  blockEnd_ = ClampBlockPoint(blockEnd_);
   LockPainting();
   SetLeftChar(leftChar_);
   if (caretX_ > CaretColumnLimit(caretY_)) PlaceCaret(CaretXY(), false);

@@ -261,6 +261,11 @@ private:
   TSrcCharSet IdentChars() const;
   TSrcCharSet WordChars() const;
 
+  friend class TPastEolScope;
+  // Puts eoScrollPastEol back as it was and pulls the caret in if the option
+  // is off again.
+  void EndPastEol(bool saved);
+
   // ---- caret and selection (SrcEditCaret.cpp) ----
   void PlaceCaret(TBufferCoord value, bool bringIntoView);
   int CaretColumnLimit(int line) const;

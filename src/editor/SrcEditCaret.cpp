@@ -65,6 +65,11 @@ void TSrcEdit::PlaceCaret(TBufferCoord value, bool bringIntoView) {
   UnlockPainting();
 }
 
+void TSrcEdit::EndPastEol(bool saved) {
+  options_.Set(eoScrollPastEol, saved);
+  if (!saved && caretX_ > CaretColumnLimit(caretY_)) PlaceCaret(CaretXY(), false);
+}
+
 void TSrcEdit::MoveCaretSelecting(TBufferCoord from, TBufferCoord to, bool select) {
   if (options_.Has(eoGroupUndo)) undoList_->InsertBreak();
   LockPainting();
@@ -153,6 +158,9 @@ void TSrcEdit::SetBlockEnd(TBufferCoord value) {
 void TSrcEdit::SetSelectionMode(TSrcSelectionMode value) {
   if (value == selectionMode_) return;
   selectionMode_ = value;
+  // A column block may reach beyond line ends; the other modes may not.
+  blockBegin_ = ClampBlockPoint(blockBegin_);
+  blockEnd_ = ClampBlockPoint(blockEnd_);
   if (SelAvail() || blockBegin_.Y != blockEnd_.Y) InvalidateLines(blockBegin_.Y, blockEnd_.Y);
   StatusChanged({scSelection});
 }

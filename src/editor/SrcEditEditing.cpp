@@ -13,21 +13,6 @@ namespace {
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// Keeps eoScrollPastEol on while the caret must stand beyond a line end.
-class TPastEolScope {
-public:
-  explicit TPastEolScope(TSrcEditorOptions& options) : options_(options), saved_(options.Has(eoScrollPastEol)) {
-    options_.Include(eoScrollPastEol);
-  }
-  ~TPastEolScope() { options_.Set(eoScrollPastEol, saved_); }
-  TPastEolScope(const TPastEolScope&) = delete;
-  TPastEolScope& operator=(const TPastEolScope&) = delete;
-
-private:
-  TSrcEditorOptions& options_;
-  bool saved_;
-};
-
 int LeadingBlankCount(const std::string& line) {
   const size_t first = line.find_first_not_of(" \t");
   return static_cast<int>(first == std::string::npos ? line.size() : first);
@@ -68,7 +53,7 @@ void TSrcEdit::TypeChar(char ch) {
   if (SelAvail()) {
     ReplaceSelectionRecorded(std::string(1, ch), ukInsert, selectionMode_);
   } else {
-    TPastEolScope pastEol(options_);
+    TPastEolScope pastEol(*this);
     const int y = caretY_;
     std::string line = LineText(y);
     const int length = static_cast<int>(line.size());
@@ -102,7 +87,7 @@ void TSrcEdit::InsertImeString(const std::string& text) {
     ReplaceSelectionRecorded(text, ukInsert, selectionMode_);
     return;
   }
-  TPastEolScope pastEol(options_);
+  TPastEolScope pastEol(*this);
   std::string line = LineText(caretY_);
   if (static_cast<int>(line.size()) < caretX_ - 1) line.append(static_cast<size_t>(caretX_ - 1) - line.size(), ' ');
   std::string overwritten;
@@ -155,7 +140,7 @@ void TSrcEdit::DeleteLastChar() {
     if (options_.Has(eoTrimTrailingSpaces)) moved.erase(moved.find_last_not_of(' ') + 1);
     const TBufferCoord joint{static_cast<int>(previous.size()) + 1, y - 1};
     {
-      TPastEolScope pastEol(options_);
+      TPastEolScope pastEol(*this);
       TLinesUpdate update(*lines_);
       PutLine(y - 1, previous + moved);
       lines_->Delete(y - 1);
@@ -188,7 +173,7 @@ void TSrcEdit::DeleteLastChar() {
   const TBufferCoord from{caretX_ - removeCount, y}, to = CaretXY();
   const std::string removed = line.substr(static_cast<size_t>(from.X - 1), static_cast<size_t>(removeCount));
   line.erase(static_cast<size_t>(from.X - 1), static_cast<size_t>(removeCount));
-  TPastEolScope pastEol(options_);
+  TPastEolScope pastEol(*this);
   PutLine(y, line);
   PlaceCaret(from, true);
   undoList_->AddItem(ukDeleteBeforeCaret, from, to, removed, smNormal);
@@ -265,7 +250,7 @@ void TSrcEdit::LineBreak(bool moveCaret) {
     group = std::make_unique<TUndoGroup>(*this);
     DeleteSelectionRecorded();
   }
-  TPastEolScope pastEol(options_);
+  TPastEolScope pastEol(*this);
   if (lines_->Count() == 0) lines_->Add(std::string());
   const int y = caretY_;
   const TBufferCoord start = CaretXY();
@@ -347,7 +332,7 @@ void TSrcEdit::Tab() {
   TPaintLock lock(*this);
   TUndoGroup group(*this);
   if (SelAvail()) DeleteSelectionRecorded();
-  TPastEolScope pastEol(options_);
+  TPastEolScope pastEol(*this);
   const TBufferCoord start = CaretXY();
   ReplaceRange(start, start, smNormal, text, false);
   undoList_->AddItem(ukInsert, start, CaretXY(), std::string(), smNormal);
@@ -401,7 +386,7 @@ void TSrcEdit::BlockIndent() {
   for (int y = first + 1; y <= last; ++y) text += "\r\n" + indent;
   TPaintLock lock(*this);
   TUndoGroup group(*this);
-  TPastEolScope pastEol(options_);
+  TPastEolScope pastEol(*this);
   undoList_->AddItem(ukSelectionMark, SelectionStart(), SelectionEnd(), std::string(), smColumn);
   ReplaceRange({1, first}, {1, first}, smColumn, text, true);
   PlaceCaretAndSelection(shifted(oldCaret), shifted(oldBegin), shifted(oldEnd));
@@ -446,7 +431,7 @@ void TSrcEdit::BlockUnindent() {
     return p;
   };
   {
-    TPastEolScope pastEol(options_);
+    TPastEolScope pastEol(*this);
     PlaceCaretAndSelection(shifted(oldCaret), shifted(oldBegin), shifted(oldEnd));
   }
   undoList_->AddItem(ukUnindent, start, end, removed, smColumn);

@@ -50,4 +50,19 @@ private:
   TSrcEditStringList& lines_;
 };
 
+// Keeps eoScrollPastEol on while the caret must stand beyond a line end.
+class TPastEolScope {
+public:
+  explicit TPastEolScope(TSrcEdit& editor) : editor_(editor), saved_(editor.options_.Has(eoScrollPastEol)) {
+    editor_.options_.Include(eoScrollPastEol);
+  }
+  ~TPastEolScope() { editor_.EndPastEol(saved_); }
+  TPastEolScope(const TPastEolScope&) = delete;
+  TPastEolScope& operator=(const TPastEolScope&) = delete;
+
+private:
+  TSrcEdit& editor_;
+  bool saved_;
+};
+
 }  // namespace tessaly

@@ -97,18 +97,15 @@ template <typename Apply>
 void TSrcEdit::ApplyItem(const TSrcEditUndoItem& item, Apply apply) {
   // Positions beyond line ends must be reachable while an item is applied.
   const TSrcSelectionMode savedMode = selectionMode_;
-  const bool savedPastEol = options_.Has(eoScrollPastEol);
   selectionMode_ = item.SelMode;
-  options_.Include(eoScrollPastEol);
   try {
+    TPastEolScope pastEol(*this);
     apply();
   } catch (...) {
     selectionMode_ = savedMode;
-    options_.Set(eoScrollPastEol, savedPastEol);
     throw;
   }
-  selectionMode_ = savedMode;
-  options_.Set(eoScrollPastEol, savedPastEol);
+  SetSelectionMode(savedMode);
 }
 
 void TSrcEdit::UndoItem() {
