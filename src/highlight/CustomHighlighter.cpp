@@ -28,6 +28,7 @@ TSrcCustomHighlighter::TSrcCustomHighlighter() : wordBreakCharSet_(DefaultWordBr
 
 TSrcCustomHighlighter::~TSrcCustomHighlighter() {
   destroyListeners_.Fire(this);
+  // Attributes go from the last to the first.
   while (!attributes_.empty()) attributes_.pop_back();
 }
 

@@ -72,9 +72,12 @@ void TSrcEditSearch::Prepare() {
   const auto folded = [this](int i) { return static_cast<unsigned char>(foldedPattern_[static_cast<size_t>(i)]); };
 
   // How far the window moves when the byte after it is b: one past the last
-  // occurrence of b in the pattern, or the whole pattern plus one.
-  shiftTable_.fill(patternLength_ + 1);
-  for (int i = 0; i < patternLength_; ++i) shiftTable_[folded(i)] = patternLength_ - i;
+  // occurrence of b in the pattern, or the whole pattern plus one. Indexed by
+  // the unfolded byte, so the search loop saves a table lookup per step.
+  std::array<int, 256> foldedShift;
+  foldedShift.fill(patternLength_ + 1);
+  for (int i = 0; i < patternLength_; ++i) foldedShift[folded(i)] = patternLength_ - i;
+  for (int b = 0; b < 256; ++b) shiftTable_[static_cast<size_t>(b)] = foldedShift[Fold(static_cast<unsigned char>(b))];
 
   // After a failed comparison whose last byte matched, the nearest earlier
   // occurrence of that byte in the pattern tells the smallest useful move.
@@ -108,7 +111,7 @@ int TSrcEditSearch::ContinueSearch() {
   while (p < textLength_) {
     // The byte after the window (the terminating zero at the end) decides the move.
     if (Fold(text_[p]) != lastByte) {
-      p += shiftTable_[Fold(text_[p + 1])];
+      p += shiftTable_[text_[p + 1]];
       continue;
     }
     const unsigned char* window = text_ + p - length + 1;
@@ -118,7 +121,7 @@ int TSrcEditSearch::ContinueSearch() {
     if (i == length && (!wholeWordsOnly_ || IsWholeWordAt())) return static_cast<int>(p - length + 2);
     p += repeatShift_;
     if (p >= textLength_) break;
-    p += shiftTable_[Fold(text_[p])] - 1;
+    p += shiftTable_[text_[p]] - 1;
   }
   current_ = p;
   return 0;

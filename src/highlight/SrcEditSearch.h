@@ -66,7 +66,7 @@ private:
   const cp1251::ByteTable* fold_;
   std::string foldedPattern_;
   int patternLength_ = 0;
-  std::array<int, 256> shiftTable_{};
+  std::array<int, 256> shiftTable_{};  // by byte, through the fold table
   int repeatShift_ = 1;
 
   // The text of the last FindFirstIn; current_ is the offset of the current

@@ -12,12 +12,16 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr const char* kUsage = "find [--case] [--whole] PATTERN FILE";
+constexpr const char* kUsage = "find [--case] [--whole] [--] PATTERN FILE";
 
 void Find(const Arguments& args) {
   TSrcEditSearch search;
   size_t next = 0;
   for (; next < args.size() && args[next].starts_with("--"); ++next) {
+    if (args[next] == "--") {  // what follows is the pattern, even if it starts with "--"
+      ++next;
+      break;
+    }
     if (args[next] == "--case")
       search.SetMatchCase(true);
     else if (args[next] == "--whole")
