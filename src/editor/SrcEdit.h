@@ -204,6 +204,7 @@ public:
   // ---- input forwarded by the window ---------------------------------------
   // `key` is set to 0 when the editor used it.
   void KeyDown(uint16_t& key, TShiftState shift);
+  // A typed character; text composed by an input method arrives as ecImeStr.
   void KeyPress(char ch);
   // Whether the window should hand this key to the editor rather than use it
   // for moving the focus.
@@ -397,7 +398,6 @@ private:
   bool modified_ = false;
   bool insideRedo_ = false;
   bool ignoreNextChar_ = false;
-  int imeSkipCount_ = 0;
   uint16_t lastKey_ = 0;
   TShiftState lastShift_ = 0;
 

@@ -37,10 +37,6 @@ void TSrcEdit::KeyDown(uint16_t& key, TShiftState shift) {
 }
 
 void TSrcEdit::KeyPress(char ch) {
-  if (imeSkipCount_ > 0) {
-    --imeSkipCount_;
-    return;
-  }
   if (ignoreNextChar_) {
     ignoreNextChar_ = false;
     return;
