@@ -16,12 +16,15 @@
 #include "highlight/HtmlHighlighter.h"
 #include "platform/Clipboard.h"
 #include "platform/HeadlessControlHost.h"
+#include "editor/PeakMemory.h"
 #include "support/RatioReporter.h"
 #include "support/SampleHtml.h"
 
 namespace {
 
 using namespace tessaly;
+using bench::PeakMemoryMiB;
+using bench::ResetPeakMemory;
 
 constexpr int kLines = 100000;
 
@@ -34,20 +37,6 @@ const std::string& Page() {
     return html.substr(0, end);
   }();
   return page;
-}
-
-void ResetPeakMemory() {
-  if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-    std::fputs("5", f);
-    std::fclose(f);
-  }
-}
-
-double PeakMemoryMiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  return 0;
 }
 
 // An editor in the program's window with the page loaded and highlighted.

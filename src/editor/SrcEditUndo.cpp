@@ -75,7 +75,19 @@ void TSrcEditUndoList::SetMaxItems(int value) {
 void TSrcEditUndoList::EnforceMaximum() {
   if (static_cast<int>(items_.size()) <= maxItems_) return;
   itemsDropped_ = true;
-  while (static_cast<int>(items_.size()) > maxItems_) items_.pop_front();
+  if (maxItems_ == 0) {
+    items_.clear();
+    return;
+  }
+  // Groups go whole, and the newest group stays even when it alone is over
+  // the maximum: undo must never take back only part of one operation.
+  const int32_t newest = items_.back()->GroupNumber;
+  int32_t dropped = 0;
+  while (static_cast<int>(items_.size()) > maxItems_ && items_.front()->GroupNumber != newest) {
+    dropped = items_.front()->GroupNumber;
+    items_.pop_front();
+  }
+  while (!items_.empty() && items_.front()->GroupNumber == dropped && dropped != newest) items_.pop_front();
 }
 
 }  // namespace tessaly

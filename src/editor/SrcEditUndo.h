@@ -70,6 +70,7 @@ public:
   TSrcChangeReason LastKind() const { return items_.empty() ? ukNone : items_.back()->Kind; }
   bool ItemsDropped() const { return itemsDropped_; }
 
+  // The maximum number of items; older groups are dropped whole to keep to it.
   int MaxItems() const { return maxItems_; }
   void SetMaxItems(int value);
 

@@ -100,6 +100,21 @@ TEST(Undo, MaxUndoDropsOldItemsAndKeepsModified) {
   EXPECT_TRUE(h.editor.Modified());
 }
 
+TEST(Undo, TheMaximumNeverSplitsAnOperation) {
+  EditorHarness h;
+  h.Load("|a a a a\nb");
+  h.editor.SetMaxUndo(5);
+  h.Run("type:x ecEditorBottom type:y");
+  // Eight items in one group: the older groups go, this one stays whole.
+  EXPECT_EQ(h.editor.SearchReplace("a", "bb", {soReplaceAll, soEntireScope}), 4);
+  EXPECT_EQ(h.editor.UndoList().ItemCount(), 8);
+  h.Run("ecUndo");
+  EXPECT_EQ(h.Text(), "xa a a a\nby");
+  h.Run("ecUndo");
+  EXPECT_EQ(h.Text(), "xa a a a\nby");
+  EXPECT_TRUE(h.editor.Modified());
+}
+
 TEST(Undo, NewEditClearsRedoButRedoneEditsDoNot) {
   EditorHarness h;
   h.Load("|");
