@@ -306,15 +306,22 @@ void TSrcEdit::UpdateScrollBars() {
     return;
   }
   scrollBarsChanged_ = false;
-  const auto show = [this](TScrollBarKind bar, const TScrollInfo& info, bool wanted) {
+  const auto show = [this](TScrollBarKind bar, const TScrollInfo& info) {
     host_.SetScrollInfo(bar, info);
-    if (options_.Has(eoHideShowScrollbars)) host_.ShowScrollBar(bar, wanted && info.Max - info.Min + 1 > info.Page);
+    const bool canScroll = info.Max - info.Min + 1 > info.Page;
+    host_.ShowScrollBar(bar, canScroll || !options_.Has(eoHideShowScrollbars));
+    bool first = canScroll, last = canScroll;
+    if (canScroll && options_.Has(eoDisableScrollArrows)) {
+      first = info.Pos > info.Min;
+      last = info.Pos + info.Page <= info.Max;
+    }
+    host_.EnableScrollArrows(bar, first, last);
   };
   const bool horizontal = scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth;
   const bool vertical = scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth;
   if (horizontal) {
     const int range = std::max(1, options_.Has(eoScrollPastEol) ? maxLeftChar_ : lines_->LongestLineLength());
-    show(TScrollBarKind::sbHorizontal, {1, range, charsInWindow_, leftChar_}, true);
+    show(TScrollBarKind::sbHorizontal, {1, range, charsInWindow_, leftChar_});
   }
   if (vertical) {
     int maximum = lines_->Count();
@@ -327,7 +334,7 @@ void TSrcEdit::UpdateScrollBars() {
     } else {
       info = {1, std::max(1, maximum), linesInWindow_, topLine_};
     }
-    show(TScrollBarKind::sbVertical, info, true);
+    show(TScrollBarKind::sbVertical, info);
   }
 }
 

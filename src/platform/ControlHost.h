@@ -38,6 +38,9 @@ public:
   virtual void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) = 0;
   virtual TScrollInfo ScrollInfo(TScrollBarKind bar) const = 0;
   virtual void ShowScrollBar(TScrollBarKind bar, bool visible) = 0;
+  // Enables the arrow at the bar's start and the one at its end; a bar with
+  // both disabled has nothing to scroll.
+  virtual void EnableScrollArrows(TScrollBarKind, bool /*first*/, bool /*last*/) {}
 
   virtual void CreateCaret(int width, int height) = 0;
   virtual void DestroyCaret() = 0;

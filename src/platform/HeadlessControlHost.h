@@ -6,6 +6,7 @@
 
 #include <functional>
 #include <map>
+#include <utility>
 #include <vector>
 
 #include "platform/ControlHost.h"
@@ -36,6 +37,12 @@ public:
     return found == scrollInfo_.end() ? TScrollInfo{} : found->second;
   }
   void ShowScrollBar(TScrollBarKind bar, bool visible) override { scrollBarVisible_[bar] = visible; }
+  void EnableScrollArrows(TScrollBarKind bar, bool first, bool last) override { scrollArrows_[bar] = {first, last}; }
+  // Whether the start and end arrows are enabled (both until told otherwise).
+  std::pair<bool, bool> ScrollArrows(TScrollBarKind bar) const {
+    const auto found = scrollArrows_.find(bar);
+    return found == scrollArrows_.end() ? std::pair<bool, bool>{true, true} : found->second;
+  }
   bool ScrollBarVisible(TScrollBarKind bar) const {
     const auto found = scrollBarVisible_.find(bar);
     return found == scrollBarVisible_.end() || found->second;
@@ -104,6 +111,7 @@ private:
   RecordingCanvas canvas_;
   std::map<TScrollBarKind, TScrollInfo> scrollInfo_;
   std::map<TScrollBarKind, bool> scrollBarVisible_;
+  std::map<TScrollBarKind, std::pair<bool, bool>> scrollArrows_;
   bool capture_ = false;
   bool focused_ = false;
   std::map<int, Timer> timers_;

@@ -158,6 +158,18 @@ TEST(Scrolling, VerticalBarIsScaledAboveThe16BitRange) {
   info = small.host.ScrollInfo(TScrollBarKind::sbVertical);
   EXPECT_EQ(info, (TScrollInfo{1, 2, 25, 1}));
   EXPECT_EQ(small.host.ScrollInfo(TScrollBarKind::sbHorizontal), (TScrollInfo{1, 1024, 77, 1}));
+  // Nothing to scroll: the bar stays, disabled, unless it may hide.
+  EXPECT_EQ(small.host.ScrollArrows(TScrollBarKind::sbVertical), std::make_pair(false, false));
+  EXPECT_TRUE(small.host.ScrollBarVisible(TScrollBarKind::sbVertical));
+  TSrcEditorOptions options = h.editor.Options();
+  options.Include(eoDisableScrollArrows);
+  h.editor.SetOptions(options);
+  h.editor.SetTopLine(1);
+  EXPECT_EQ(h.host.ScrollArrows(TScrollBarKind::sbVertical), std::make_pair(false, true));
+  options = small.editor.Options();
+  options.Include(eoHideShowScrollbars);
+  small.editor.SetOptions(options);
+  EXPECT_FALSE(small.host.ScrollBarVisible(TScrollBarKind::sbVertical));
 }
 
 TEST(Mouse, PixelsAndPositions) {
