@@ -244,7 +244,6 @@ private:
   void LinesCleared();
   void LinesChanging();
   void LinesChanged();
-  void LineCountChanged();
   int ScanFrom(int index);
   void ScanAfterLineCountChange(int index);
   void ScanAll();
