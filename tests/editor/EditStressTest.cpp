@@ -254,3 +254,51 @@ TEST(EditStress, RandomEditsWithGroupUndoUndoneCompletely) {
 
 }  // namespace
 }  // namespace tessaly::test
+
+namespace tessaly::test {
+namespace {
+
+// Random commands in all three selection modes, then undo of everything:
+// whatever the commands did, the original text must come back.
+TEST(EditStress, AnyCommandsInAnyModeUndoneCompletely) {
+  static const TSrcEditorCommand kCommands[] = {
+      ecDeleteLastChar, ecDeleteChar, ecDeleteWord, ecDeleteLastWord, ecDeleteBOL,     ecDeleteEOL,
+      ecDeleteLine,     ecLineBreak,  ecInsertLine, ecTab,            ecShiftTab,      ecBlockIndent,
+      ecBlockUnindent,  ecUpperCase,  ecToggleCase, ecCut,            ecPaste,         ecCopy,
+      ecMatchBracket,   ecSelWordRight, ecSelDown,  ecSelLineEnd,     ecToggleMode,    ecUndo,
+      ecRedo,
+  };
+  for (const unsigned seed : {21u, 22u, 23u, 24u}) {
+    SCOPED_TRACE(seed);
+    std::mt19937 random(seed);
+    const auto pick = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    EditorHarness h;
+    h.editor.SetMaxUndo(1 << 20);
+    std::string text;
+    for (int i = pick(1, 12); i > 0; --i) text += "  <p a=\"1\">x(y)z</p>\tq w\n";
+    h.Load(text + "end");
+    const std::string original = h.Text();
+    for (int step = 0; step < 1500; ++step) {
+      const int choice = pick(0, 9);
+      if (choice < 4) {
+        const TSrcEditorCommand command = kCommands[pick(0, static_cast<int>(std::size(kCommands)) - 1)];
+        h.editor.RunCommand(command, '\0', nullptr);
+      } else if (choice < 6) {
+        h.editor.RunCommand(ecChar, "ab <>-!\t "[pick(0, 8)], nullptr);
+      } else if (choice < 7) {
+        h.editor.SetSelectionMode(static_cast<TSrcSelectionMode>(pick(0, 2)));
+      } else if (choice < 8) {
+        h.editor.SetSelText(pick(0, 1) ? "k\r\nl m" : "n");
+      } else {
+        const int lines = std::max(1, h.editor.LineCount());
+        h.editor.PlaceCaretAndSelection({pick(1, 30), pick(1, lines)}, {pick(1, 30), pick(1, lines)},
+                                        {pick(1, 30), pick(1, lines)});
+      }
+    }
+    while (h.editor.UndoList().ItemCount() > 0) h.editor.Undo();
+    EXPECT_EQ(h.Text(), original);
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::test
