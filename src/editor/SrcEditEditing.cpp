@@ -223,11 +223,20 @@ void TSrcEdit::DeleteLine() {
   if (SelAvail()) SetBlockBegin(CaretXY());
   const int y = caretY_;
   const std::string text = LineText(y);
-  const bool lineFollows = y < count;
-  if (count == 1) lines_->Put(0, std::string());
-  else lines_->Delete(y - 1);
-  const TBufferCoord end = lineFollows ? TBufferCoord{1, y + 1} : TBufferCoord{static_cast<int>(text.size()) + 1, y};
-  undoList_->AddItem(ukDeleteCaretAtStart, {1, y}, end, lineFollows ? text + "\r\n" : text, smNormal);
+  const TBufferCoord lineEnd{static_cast<int>(text.size()) + 1, y};
+  if (count == 1) {
+    lines_->Put(0, std::string());
+    undoList_->AddItem(ukDeleteCaretAtStart, {1, y}, lineEnd, text, smNormal);
+  } else if (y < count) {
+    lines_->Delete(y - 1);
+    undoList_->AddItem(ukDeleteCaretAtStart, {1, y}, {1, y + 1}, text + "\r\n", smNormal);
+  } else {
+    // The last line goes with the break before it, so that redo removes the
+    // line rather than emptying it.
+    const TBufferCoord previousEnd{static_cast<int>(LineText(y - 1).size()) + 1, y - 1};
+    lines_->Delete(y - 1);
+    undoList_->AddItem(ukDeleteCaretAtStart, previousEnd, lineEnd, "\r\n" + text, smNormal);
+  }
   PlaceCaret({1, y}, true);
 }
 

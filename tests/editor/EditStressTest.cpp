@@ -295,8 +295,11 @@ TEST(EditStress, AnyCommandsInAnyModeUndoneCompletely) {
                                         {pick(1, 30), pick(1, lines)});
       }
     }
+    const std::string edited = h.Text();
     while (h.editor.UndoList().ItemCount() > 0) h.editor.Undo();
     EXPECT_EQ(h.Text(), original);
+    while (h.editor.RedoList().ItemCount() > 0) h.editor.Redo();
+    EXPECT_EQ(h.Text(), edited);
   }
 }
 

@@ -79,7 +79,7 @@ TEST(EditingScenarios, DeletingWordsAndLines) {
       {"delete line on a single empty line does nothing", "|", "ecDeleteLine", "|"},
       {"delete line of the only line empties it", "ab|c", "ecDeleteLine", "|"},
       {"undo of delete line brings it back", "a\nb|b\nc", "ecDeleteLine ecUndo", "a\n|[bb\n]c"},
-      {"undo of deleting the last line", "a\nb|b", "ecDeleteLine ecUndo", "a\n|[bb]"},
+      {"undo of deleting the last line", "a\nb|b", "ecDeleteLine ecUndo", "a|[\nbb]"},
   });
 }
 
