@@ -280,7 +280,9 @@ void TSrcEdit::LineBreak(bool moveCaret) {
   } else if (caretX_ > length) {
     std::string indent;
     if (options_.Has(eoAutoIndent)) indent = line.substr(0, static_cast<size_t>(LeadingBlankCount(line)));
-    lines_->Insert(y, indent);
+    TLinesUpdate update(*lines_);
+    lines_->Insert(y, std::string());
+    PutLine(y + 1, indent);
     caret = {static_cast<int>(indent.size()) + 1, y + 1};
   } else if (caretX_ == 1) {
     lines_->Insert(y - 1, std::string());
@@ -468,8 +470,11 @@ void TSrcEdit::ChangeWordCase(TSrcEditorCommand command) {
 void TSrcEdit::ToggleSelectionCase() {
   TPaintLock lock(*this);
   const bool hadSelection = SelAvail();
+  const TSrcSelectionMode mode = selectionMode_;
   if (!hadSelection) {
     if (caretX_ > static_cast<int>(LineText(caretY_).size())) return;
+    // The one character at the caret, whatever the selection mode.
+    selectionMode_ = smNormal;
     PlaceCaretAndSelection({caretX_ + 1, caretY_}, CaretXY(), {caretX_ + 1, caretY_});
   }
   const TBufferCoord begin = blockBegin_, end = blockEnd_, caret = CaretXY();
@@ -479,6 +484,7 @@ void TSrcEdit::ToggleSelectionCase() {
     c = static_cast<char>(cp1251::ToLower(b) != b ? cp1251::ToLower(b) : cp1251::ToUpper(b));
   }
   SetSelText(text);
+  selectionMode_ = mode;
   if (hadSelection) PlaceCaretAndSelection(caret, begin, end);
   else PlaceCaretAndSelection(caret, caret, caret);
 }

@@ -75,7 +75,8 @@ std::string TSrcEdit::SelText() const {
 
 void TSrcEdit::PutLine(int line, const std::string& text) {
   if (options_.Has(eoTrimTrailingSpaces)) {
-    const size_t end = text.find_last_not_of(" \t");
+    // Spaces only: undo pads with spaces, so a trimmed tab could not come back.
+    const size_t end = text.find_last_not_of(' ');
     lines_->Put(line - 1, end == std::string::npos ? std::string_view() : std::string_view(text).substr(0, end + 1));
   } else {
     lines_->Put(line - 1, text);
@@ -89,9 +90,12 @@ void TSrcEdit::DeleteRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMo
   end.Y = std::clamp(end.Y, 1, count);
   switch (mode) {
     case smNormal: {
-      const std::string& last = lines_->Get(end.Y - 1);
-      std::string joined = Slice(LineText(start.Y), 0, start.X - 1) + Slice(last, end.X - 1, INT32_MAX);
-      PutLine(start.Y, joined);
+      // Blanks before the start that were trimmed away come back when text
+      // is joined after them (undo of an insertion made beyond a line end).
+      std::string joined = Slice(LineText(start.Y), 0, start.X - 1);
+      const std::string rest = Slice(lines_->Get(end.Y - 1), end.X - 1, INT32_MAX);
+      if (!rest.empty()) PadTo(joined, start.X - 1);
+      PutLine(start.Y, joined + rest);
       if (end.Y > start.Y) lines_->RemoveLines(start.Y, end.Y - start.Y);
       caretX_ = start.X;
       caretY_ = start.Y;

@@ -144,10 +144,10 @@ void TSrcEdit::UndoItem() {
         break;
       }
       case ukLineBreak: {
+        // The kept part lost its trailing blanks when it was stored; they
+        // come back as padding before the text that moved down.
         std::string line = LineText(start.Y);
-        const bool startsWhite = !item->SavedText.empty() && (item->SavedText[0] == ' ' || item->SavedText[0] == '\t');
-        if (!item->SavedText.empty() && !(options_.Has(eoAutoIndent) && startsWhite) &&
-            static_cast<int>(line.size()) < start.X - 1)
+        if (!item->SavedText.empty() && static_cast<int>(line.size()) < start.X - 1)
           line.append(static_cast<size_t>(start.X - 1) - line.size(), ' ');
         {
           TLinesUpdate update(*lines_);
