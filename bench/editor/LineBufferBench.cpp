@@ -12,11 +12,14 @@
 
 #include "editor/SrcEditStringList.h"
 #include "platform/Files.h"
+#include "editor/PeakMemory.h"
 #include "support/RatioReporter.h"
 
 namespace {
 
 using namespace tessaly;
+using bench::PeakMemoryMiB;
+using bench::ResetPeakMemory;
 
 constexpr int kLines = 1000000;
 
@@ -34,20 +37,6 @@ const std::string& PagePath() {
     return file;
   }();
   return path;
-}
-
-void ResetPeakMemory() {
-  if (FILE* f = std::fopen("/proc/self/clear_refs", "w")) {
-    std::fputs("5", f);
-    std::fclose(f);
-  }
-}
-
-double PeakMemoryMiB() {
-  std::ifstream status("/proc/self/status");
-  for (std::string line; std::getline(status, line);)
-    if (line.rfind("VmHWM:", 0) == 0) return std::stod(line.substr(6)) / 1024.0;
-  return 0;
 }
 
 void Finish(benchmark::State& state) {

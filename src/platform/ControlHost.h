@@ -9,6 +9,8 @@
 
 namespace tessaly {
 
+class TCanvas;
+
 enum class TScrollBarKind { sbHorizontal, sbVertical };
 
 struct TScrollInfo {
@@ -36,6 +38,9 @@ public:
   virtual void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) = 0;
   virtual TScrollInfo ScrollInfo(TScrollBarKind bar) const = 0;
   virtual void ShowScrollBar(TScrollBarKind bar, bool visible) = 0;
+  // Enables the arrow at the bar's start and the one at its end; a bar with
+  // both disabled has nothing to scroll.
+  virtual void EnableScrollArrows(TScrollBarKind, bool /*first*/, bool /*last*/) {}
 
   virtual void CreateCaret(int width, int height) = 0;
   virtual void DestroyCaret() = 0;
@@ -57,6 +62,17 @@ public:
   virtual void PostCall(std::function<void()> call) = 0;
   // Lets pending events run (long operations keep the window alive).
   virtual void ProcessEvents() = 0;
+
+  // A canvas for measuring text outside painting (character cells, line
+  // heights); nullptr when the window cannot measure yet.
+  virtual TCanvas* MeasureCanvas() { return nullptr; }
+  // How far the pointer must move with a button held before a drag starts.
+  virtual int DragThreshold() const { return 4; }
+  // Lines one notch of the mouse wheel scrolls; -1 means a page.
+  virtual int WheelScrollLines() const { return 3; }
+  // Starts the platform's drag of the control's selection; the drop comes
+  // back to the target control.
+  virtual void BeginDrag() {}
 };
 
 }  // namespace tessaly
