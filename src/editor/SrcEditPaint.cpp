@@ -118,23 +118,34 @@ void TSrcEdit::PaintGutter(TCanvas& canvas, const TRect& clip, int firstLine, in
 
 void TSrcEdit::PaintMarks(TCanvas& canvas, int firstLine, int lastLine) {
   if (!bookMarkOptions_.GlyphsVisible || marks_.Count() == 0 || lastLine < firstLine) return;
-  const TBitmap& glyphs = SrcEditInternalImages();
-  // How far right the next glyph of a row goes; only the first is drawn.
+  const std::vector<TBitmap>* images = bookMarkOptions_.BookmarkImages;
+  const auto draw = [&](const TBitmap& bitmap, const TRect& source, int x, int line) {
+    const int width = source.Right - source.Left, height = source.Bottom - source.Top;
+    const int y = (line - topLine_) * lineHeight_ + std::max(0, (lineHeight_ - height) / 2);
+    canvas.DrawBitmap(bitmap, source, {x, y, x + width, y + height});
+  };
+  // How far right the next picture of a row goes.
   std::vector<int> rowOffsets(static_cast<size_t>(lastLine - firstLine + 1), 0);
   const bool bookmarksFirst = bookMarkOptions_.DrawBookmarksFirst;
-  for (const bool bookmarks : {bookmarksFirst, !bookmarksFirst})
+  for (const bool firstPass : {true, false})
     for (int i = 0; i < marks_.Count(); ++i) {
       const TSrcEditMark& mark = marks_.Items(i);
-      if (!mark.Visible || mark.Line < firstLine || mark.Line > lastLine || mark.IsBookmark() != bookmarks ||
-          mark.ImageIndex < 0 || mark.ImageIndex > 9)
-        continue;
+      const bool drawnFirst = mark.IsBookmark() == bookmarksFirst;
+      if (!mark.Visible || mark.Line < firstLine || mark.Line > lastLine || drawnFirst != firstPass) continue;
       int& offset = rowOffsets[static_cast<size_t>(mark.Line - firstLine)];
-      if (offset == 0) {
-        const int x = bookMarkOptions_.LeftMargin;
-        const int y = (mark.Line - topLine_) * lineHeight_ + std::max(0, (lineHeight_ - kBookmarkGlyphHeight) / 2);
+      if (!images || mark.InternalImage) {
+        if (mark.ImageIndex < 0 || mark.ImageIndex > 9) continue;
+        // The editor's own glyphs: only the row's first is drawn.
         const int left = mark.ImageIndex * kBookmarkGlyphWidth;
-        canvas.DrawBitmap(glyphs, {left, 0, left + kBookmarkGlyphWidth, kBookmarkGlyphHeight},
-                          {x, y, x + kBookmarkGlyphWidth, y + kBookmarkGlyphHeight});
+        if (offset == 0)
+          draw(SrcEditInternalImages(), {left, 0, left + kBookmarkGlyphWidth, kBookmarkGlyphHeight},
+               bookMarkOptions_.LeftMargin, mark.Line);
+      } else {
+        if (mark.ImageIndex < 0 || mark.ImageIndex >= static_cast<int>(images->size())) continue;
+        if (drawnFirst) offset = 0;
+        else if (offset == 0) offset = bookMarkOptions_.Xoffset;
+        const TBitmap& image = (*images)[static_cast<size_t>(mark.ImageIndex)];
+        draw(image, {0, 0, image.Width, image.Height}, bookMarkOptions_.LeftMargin + offset, mark.Line);
       }
       offset += bookMarkOptions_.Xoffset;
     }

@@ -261,6 +261,26 @@ TEST(Paint, OneGlyphPerRowBookmarksFirst) {
   EXPECT_EQ(glyphs[0], "bitmap 110x14 masked (77,0)-(88,14) -> (2,17)-(13,31)");
 }
 
+TEST(Paint, ImageListMarksStandSideBySide) {
+  EditorHarness h;
+  h.Load("a\nb");
+  const std::vector<TBitmap> images(3, TBitmap(10, 10));
+  h.editor.BookMarkOptions().BookmarkImages = &images;
+  h.editor.SetBookMark(1, 1, 1);
+  for (const int index : {2, 5}) {  // 5 lies beyond the list and is skipped
+    auto mark = std::make_unique<TSrcEditMark>();
+    mark->Line = 1;
+    mark->ImageIndex = index;
+    mark->InternalImage = false;
+    h.editor.Marks().Add(std::move(mark));
+  }
+  const std::vector<std::string> expected = {
+      "bitmap 10x10 (0,0)-(10,10) -> (2,3)-(12,13)",   // the bookmark, drawn first at the margin
+      "bitmap 10x10 (0,0)-(10,10) -> (14,3)-(24,13)",  // the other one offset to the right
+  };
+  EXPECT_EQ(Select(PaintLog(h.editor, {0, 0, 30, 400}), "bitmap"), expected);
+}
+
 TEST(Paint, CaretIsHiddenWhilePaintingAndPlacedAfter) {
   EditorHarness h;
   h.Load("abc|");
