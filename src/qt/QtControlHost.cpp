@@ -142,7 +142,9 @@ void QtControlHost::SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) {
   // largest value is where the page's end meets Max.
   scrollBar->setRange(info.Min, std::max(info.Min, info.Max - std::max(info.Page, 1) + 1));
   scrollBar->setPageStep(std::max(info.Page, 1));
-  scrollBar->setValue(info.Pos);
+  // A thumb being dragged stays under the pointer; scaled positions would
+  // otherwise pull it back by rounding.
+  if (!scrollBar->isSliderDown()) scrollBar->setValue(info.Pos);
 }
 
 TScrollInfo QtControlHost::ScrollInfo(TScrollBarKind bar) const {

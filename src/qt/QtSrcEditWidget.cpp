@@ -85,6 +85,10 @@ void QtSrcEditWidget::resizeEvent(QResizeEvent*) { editor_->Resize(); }
 void QtSrcEditWidget::keyPressEvent(QKeyEvent* event) {
   const TShiftState shift = ShiftStateOf(event->modifiers());
   uint16_t key = VirtualKeyOf(event->key());
+#ifdef Q_OS_WIN
+  // Letters of other keyboard layouts still have their key's code there.
+  if (key == 0) key = static_cast<uint16_t>(event->nativeVirtualKey());
+#endif
   if (key != 0) editor_->KeyDown(key, shift);
   // Characters follow their key as on the system the bindings were made
   // for: none with Alt alone (AltGr counts as Ctrl+Alt) and none for Delete.

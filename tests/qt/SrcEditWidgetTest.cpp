@@ -111,6 +111,20 @@ TEST_F(SrcEditWidgetTest, WheelAndScrollBarMoveTheTopLine) {
   EXPECT_EQ(editor().TopLine(), 1);
 }
 
+TEST_F(SrcEditWidgetTest, DraggingTheThumbScalesPastThe16BitRange) {
+  std::string text;
+  for (int i = 1; i <= 40000; ++i) text += "x\r\n";
+  editor().SetText(text);
+  QScrollBar* bar = widget.verticalScrollBar();
+  EXPECT_EQ(bar->minimum(), 0);
+  EXPECT_EQ(bar->maximum() + bar->pageStep() - 1, 32767);
+  bar->setSliderDown(true);
+  bar->setSliderPosition(16384);
+  EXPECT_EQ(editor().TopLine(), 16384LL * 40000 / 32767);
+  bar->setSliderDown(false);  // the release ends the scroll where the thumb stands
+  EXPECT_EQ(editor().TopLine(), 16384LL * 40000 / 32767);
+}
+
 TEST_F(SrcEditWidgetTest, CaretExistsOnlyWithTheFocus) {
   widget.activateWindow();
   widget.setFocus();
