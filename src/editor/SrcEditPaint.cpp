@@ -330,7 +330,14 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
     const std::string& text = lines_->ExpandedText(index);
     TColor foreground = font_.Color, lineBackground = background;
     bool special = false;
-    if (OnSpecialLineColors) OnSpecialLineColors(*this, line, special, foreground, lineBackground);
+    if (OnSpecialLineColors) {
+      TColor specialForeground = foreground, specialBackground = lineBackground;
+      OnSpecialLineColors(*this, line, special, specialForeground, specialBackground);
+      if (special) {
+        foreground = specialForeground;
+        lineBackground = specialBackground;
+      }
+    }
     TColor selectedForeground = selectedColor_.Foreground(), selectedBackground = selectedColor_.Background();
     if (special) {
       selectedForeground = lineBackground;
@@ -358,8 +365,12 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
         if (const TSrcHighlighterAttributes* attri = highlighter_->CurrentTokenAttri()) {
           next.Blank = attri == blank;
           next.Style = attri->Style();
-          if (attri->Foreground() != clNone && !uniformColours) next.Foreground = attri->Foreground();
-          if (attri->Background() != clNone && !special) next.Background = attri->Background();
+          next.Foreground = attri->Foreground() != clNone ? attri->Foreground() : font_.Color;
+          next.Background = attri->Background() != clNone ? attri->Background() : background;
+          if (special) {
+            next.Background = lineBackground;
+            if (uniformColours) next.Foreground = foreground;
+          }
         }
         if (run && CanJoin(*run, next, selection.Whole, uniformColours)) {
           run->Text += next.Text;

@@ -230,6 +230,48 @@ TEST(Paint, HighlightedTokensMergeIntoRuns) {
   EXPECT_NE(std::find(log.begin(), log.end(), "font Courier New -13 style=1"), log.end());
 }
 
+TEST(Paint, SpecialLineColoursOverrideTheTokens) {
+  struct Case {
+    const char* name;
+    bool defaultForeground;  // eoSpecialLineDefaultFg
+    std::vector<std::string> runs;
+  };
+  const Case cases[] = {
+      // Every token takes the line's colours; only the style still splits runs.
+      {"line colours", false, {"\"<b>\" 255,0,0 on 0,255,255", "\"x\" 255,0,0 on 0,255,255"}},
+      // Tokens keep their own foreground (the font's where they have none).
+      {"default foreground", true, {"\"<\" sys:8 on 0,255,255", "\"b\" 128,0,255 on 0,255,255"}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    EditorHarness h;
+    THtmlHighlighter highlighter;
+    h.editor.Gutter().SetVisible(false);
+    h.editor.SetRightEdge(0);
+    if (c.defaultForeground) {
+      TSrcEditorOptions options = h.editor.Options();
+      options.Include(eoSpecialLineDefaultFg);
+      h.editor.SetOptions(options);
+    }
+    h.Load("<b>x");
+    h.editor.SetHighlighter(&highlighter);
+    h.editor.OnSpecialLineColors = [](TSrcEdit&, int line, bool& special, TColor& foreground, TColor& background) {
+      special = line == 1;
+      foreground = clRed;
+      background = clAqua;
+    };
+    std::vector<std::string> runs;
+    for (const std::string& line : RowText(PaintLog(h.editor, {0, 0, 2 + 4 * kCell, kRow}), 0)) {
+      const size_t quote = line.find('"');
+      const size_t opaque = line.find(" opaque ");
+      runs.push_back(line.substr(quote, opaque - quote) + " on " +
+                     line.substr(line.find(' ', opaque + 8) + 1, line.find(" clipped") - line.find(' ', opaque + 8) - 1));
+    }
+    runs.resize(std::min(runs.size(), c.runs.size()));
+    EXPECT_EQ(runs, c.runs);
+  }
+}
+
 TEST(Paint, RightEdgeOnEveryRowAndBelow) {
   EditorHarness h;
   h.editor.Gutter().SetVisible(false);
