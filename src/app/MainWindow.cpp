@@ -6,6 +6,7 @@
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
+#include <QToolButton>
 #include <exception>
 
 #include "app/AboutForm.h"
@@ -14,13 +15,17 @@
 #include "app/PreviewPages.h"
 #include "app/ProgramInfo.h"
 #include "app/SidePanel.h"
+#include "app/SrcEditSetup.h"
 #include "app/ToolPages.h"
 #include "app/UpdateWindow.h"
+#include "highlight/HtmlHighlighter.h"
 #include "platform/Dialogs.h"
 #include "platform/Shell.h"
 #include "qt/BrowserView.h"
 #include "qt/ClockPane.h"
 #include "qt/MarqueePane.h"
+#include "qt/QtClipboard.h"
+#include "qt/QtSrcEditWidget.h"
 #include "qt/QtFonts.h"
 #include "qt/SizePanel.h"
 
@@ -35,7 +40,11 @@ constexpr int DesignHeight = 616;
 }  // namespace
 
 TOsnovnFRM::TOsnovnFRM(Dialogs& dialogs, TShell& shell, QWidget* parent)
-    : QMainWindow(parent), dialogs_(dialogs), shell_(shell) {
+    : QMainWindow(parent),
+      dialogs_(dialogs),
+      shell_(shell),
+      clipboard_(std::make_unique<QtClipboard>()),
+      htmlHighlighter_(std::make_unique<THtmlHighlighter>()) {
   setObjectName(QStringLiteral("OsnovnFRM"));
   setWindowTitle(QStringLiteral("Визуальный редактор HTML"));
   setFont(PointFont("MS Sans Serif", 8));
@@ -44,6 +53,10 @@ TOsnovnFRM::TOsnovnFRM(Dialogs& dialogs, TShell& shell, QWidget* parent)
   resize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
   RunCommand([this] { FormCreate(); });
 }
+
+// The editor uses the clipboard and the highlighter, which go with this
+// object before the widget tree would take the editor down.
+TOsnovnFRM::~TOsnovnFRM() { delete SrcEdit; }
 
 template <typename T>
 T* TOsnovnFRM::Component(const char* name) const {
@@ -73,6 +86,7 @@ void TOsnovnFRM::BuildLayout() {
   SymbolList = Component<QListWidget>("SymbolList");
   ViewerArea = Component<QFrame>("ViewerArea");
   SrcEditArea = Component<QFrame>("SrcEditArea");
+  SrcEdit = BuildSrcEdit(SrcEditArea, *clipboard_, *htmlHighlighter_);
   WebBrowser = Component<TBrowserView>("WebBrowser");
   StatusM = Component<TMarqueePane>("StatusM");
   StatusPanel = Component<QLabel>("StatusPanel");
@@ -99,6 +113,8 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectMenuItem("N4", &TOsnovnFRM::N4Click);
   ConnectMenuItem("SiteItem", &TOsnovnFRM::SiteItemClick);
   ConnectMenuItem("Ubgrade", &TOsnovnFRM::UbgradeClick);
+  connect(Component<QToolButton>("BtnKey"), &QToolButton::clicked, this,
+          [this] { RunCommand([this] { BtnKeyClick(); }); });
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {
@@ -133,5 +149,10 @@ void TOsnovnFRM::UbgradeClick() {
 }
 
 void TOsnovnFRM::ExitItemClick() { close(); }
+
+void TOsnovnFRM::BtnKeyClick() {
+  TSrcGutter& gutter = SrcEdit->Editor().Gutter();
+  gutter.SetShowLineNumbers(!gutter.ShowLineNumbers());
+}
 
 }  // namespace tessaly

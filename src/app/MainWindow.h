@@ -5,6 +5,7 @@
 
 #include <QMainWindow>
 #include <functional>
+#include <memory>
 #include <string>
 
 class QFrame;
@@ -17,6 +18,9 @@ class QTimer;
 namespace tessaly {
 
 class Dialogs;
+class QtClipboard;
+class QtSrcEditWidget;
+class THtmlHighlighter;
 class TShell;
 class TAboutForm;
 class TBrowserView;
@@ -34,6 +38,7 @@ public:
 
   // Builds the window and runs its creation step.
   TOsnovnFRM(Dialogs& dialogs, TShell& shell, QWidget* parent = nullptr);
+  ~TOsnovnFRM() override;
 
   // The windows the Help menu shows; they are created after this one.
   void SetAboutForm(TAboutForm* aboutForm) { aboutForm_ = aboutForm; }
@@ -52,6 +57,7 @@ public:
   void SiteItemClick();
   void UbgradeClick();
   void ExitItemClick();
+  void BtnKeyClick();
 
   // Components, owned through the widget tree and named as the commands,
   // language files and tests know them.
@@ -65,6 +71,7 @@ public:
   // Where the preview viewer and the source editor are placed.
   QFrame* ViewerArea = nullptr;
   QFrame* SrcEditArea = nullptr;
+  QtSrcEditWidget* SrcEdit = nullptr;
   TBrowserView* WebBrowser = nullptr;
   QMenu* PopupMenuControl = nullptr;
   TMarqueePane* StatusM = nullptr;
@@ -84,6 +91,8 @@ private:
   TAboutForm* aboutForm_ = nullptr;
   Tform_MainWindow* updateWindow_ = nullptr;
   std::string fileName_;
+  std::unique_ptr<QtClipboard> clipboard_;
+  std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
 };
 
 }  // namespace tessaly

@@ -24,6 +24,7 @@ TSrcEdit::TSrcEdit(TControlHost& host, TClipboard& clipboard)
   keystrokes_.LoadDefaultBindings();
   gutter_.OnChange = [this] { GutterChanged(); };
   marks_.OnChange = [this] { InvalidateGutter(); };
+  selectedColor_.OnChange = [this] { Invalidate(); };
   RecalcCharExtent();
   SizeOrFontChanged();
 }

@@ -18,6 +18,7 @@
 #include "editor/SrcEditTypes.h"
 #include "editor/SrcEditUndo.h"
 #include "editor/SrcGutter.h"
+#include "editor/SrcSelectedColor.h"
 #include "highlight/CustomHighlighter.h"
 #include "platform/Clipboard.h"
 #include "platform/ControlHost.h"
@@ -61,6 +62,13 @@ public:
   std::function<void(TSrcEdit&, uint16_t& key, TShiftState shift)> OnKeyDown;
   std::function<void(TSrcEdit&, char& ch)> OnKeyPress;
   std::function<void(TSrcEdit&)> OnDblClick;
+  // Painting: OnPaint runs after the text is drawn; OnPaintTransient after
+  // each paint (for add-ons that draw over the text); OnSpecialLineColors may
+  // give a line its own colours.
+  std::function<void(TSrcEdit&, TCanvas&)> OnPaint;
+  std::function<void(TSrcEdit&, TCanvas&, TSrcTransientType)> OnPaintTransient;
+  std::function<void(TSrcEdit&, int line, bool& special, TColor& foreground, TColor& background)>
+      OnSpecialLineColors;
   void AddCommandHook(const void* owner, THookedCommandEvent handler);
   void RemoveCommandHook(const void* owner);
 
@@ -104,6 +112,13 @@ public:
   void SetFont(const TFontSpec& font);
   int ExtraLineSpacing() const { return extraLineSpacing_; }
   void SetExtraLineSpacing(int value);
+  TColor Color() const { return color_; }
+  void SetColor(TColor value);
+  int RightEdge() const { return rightEdge_; }
+  void SetRightEdge(int value);
+  TColor RightEdgeColor() const { return rightEdgeColor_; }
+  void SetRightEdgeColor(TColor value);
+  TSrcSelectedColor& SelectedColor() { return selectedColor_; }
   TSrcGutter& Gutter() { return gutter_; }
   TSrcEditKeyStrokes& Keystrokes() { return keystrokes_; }
   TSrcBookMarkOpt& BookMarkOptions() { return bookMarkOptions_; }
@@ -225,6 +240,10 @@ public:
   void DragDrop(TSrcEdit& source, int x, int y, TShiftState shift);
   bool IsDragging() const { return dragging_; }
 
+  // ---- painting (SrcEditPaint.cpp) ----------------------------------------
+  // Paints what lies inside the canvas's clip rectangle.
+  void Paint(TCanvas& canvas);
+
   // ---- invalidation -------------------------------------------------------
   // 1-based lines in either order; (-1, -1) is the whole text area.
   void InvalidateLines(int first, int last);
@@ -340,6 +359,15 @@ private:
   void EndScrollHint();
   void ShowScrollHint();
 
+  // ---- painting (SrcEditPaint.cpp) ----
+  TColor EditorBackground() const;
+  void PaintGutter(TCanvas& canvas, const TRect& clip, int firstLine, int lastLine);
+  void PaintMarks(TCanvas& canvas, int firstLine, int lastLine);
+  void PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine, int lastLine, int firstColumn,
+                      int lastColumn);
+  bool SelectionShown() const;
+  bool LineEndsInComment(int lineIndex);
+
   // ---- search (SrcEditSearchReplace.cpp) ----
   TSrcEditSearch& SearchEngine();
 
@@ -351,6 +379,7 @@ private:
   TSrcEditKeyStrokes keystrokes_;
   TSrcGutter gutter_;
   TSrcBookMarkOpt bookMarkOptions_;
+  TSrcSelectedColor selectedColor_;
   TSrcEditMarkList marks_;
   std::array<TSrcEditMark*, 10> bookmarks_{};
   TSrcCustomHighlighter* highlighter_ = nullptr;
@@ -370,6 +399,9 @@ private:
   TSrcCaretType overwriteCaret_ = ctBlock;
   TFontSpec font_{"Courier New", -13, 0, DEFAULT_CHARSET, clWindowText};
   int extraLineSpacing_ = 0;
+  TColor color_ = clWindow;
+  int rightEdge_ = 80;
+  TColor rightEdgeColor_ = clSilver;
 
   int charWidth_ = 8;
   int lineHeight_ = 16;

@@ -6,6 +6,8 @@
 #include <memory>
 #include <vector>
 
+#include "platform/Bitmap.h"
+
 namespace tessaly {
 
 struct TSrcEditMark {
@@ -43,6 +45,8 @@ private:
 };
 
 struct TSrcBookMarkOpt {
+  // Pictures for marks that do not use the editor's own glyphs; none by default.
+  const std::vector<TBitmap>* BookmarkImages = nullptr;
   bool DrawBookmarksFirst = true;
   bool EnableKeys = true;
   bool GlyphsVisible = true;

@@ -180,6 +180,7 @@ void TSrcEdit::SetBookMark(int number, int x, int y) {
   mark->Column = x;
   mark->ImageIndex = number;
   mark->BookmarkNumber = number;
+  mark->InternalImage = bookMarkOptions_.BookmarkImages == nullptr;
   if (OnPlaceBookmark) OnPlaceBookmark(*this, mark);
   if (!mark) return;
   ClearBookMark(number);

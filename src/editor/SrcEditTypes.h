@@ -95,6 +95,9 @@ enum TSrcCaretType : uint8_t { ctVerticalLine, ctHorizontalLine, ctHalfBlock, ct
 // Scroll-bar messages.
 enum class TScrollCode { scLineUp, scLineDown, scPageUp, scPageDown, scThumbPosition, scThumbTrack, scTop, scBottom, scEndScroll };
 
+// When OnPaintTransient is told: before or after a change is painted.
+enum TSrcTransientType { ttBefore, ttAfter };
+
 enum class TScrollHintFormat { shfTopLineOnly, shfTopToBottom };
 
 }  // namespace tessaly

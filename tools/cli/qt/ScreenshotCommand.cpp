@@ -1,5 +1,6 @@
-// tessaly-cli screenshot OUT.png [--width W --height H]: renders the main
-// window offscreen into a PNG, so its look can be checked without a display.
+// tessaly-cli screenshot OUT.png [--width W --height H] [--page FILE]:
+// renders the main window offscreen into a PNG, so its look can be checked
+// without a display; --page shows FILE in the source editor.
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -11,6 +12,8 @@
 #include "app/ProgramInfo.h"
 #include "cli/Command.h"
 #include "platform/Exception.h"
+#include "platform/Files.h"
+#include "qt/QtSrcEditWidget.h"
 #include "platform/ScriptedDialogs.h"
 #include "qt/QtShell.h"
 
@@ -18,7 +21,7 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr const char* kUsage = "screenshot OUT.png [--width W --height H]";
+constexpr const char* kUsage = "screenshot OUT.png [--width W --height H] [--page FILE]";
 // Long enough for the first layout, paint and the marquee's first steps.
 constexpr int SettleMilliseconds = 300;
 
@@ -36,9 +39,11 @@ void Screenshot(const Arguments& args) {
   if (args.empty()) throw UsageError{kUsage};
   const std::string out = args[0];
   int width = 1024, height = 700;
+  std::string page;
   for (size_t i = 1; i < args.size(); ++i) {
     if (args[i] == "--width") width = SizeArgument(args, i);
     else if (args[i] == "--height") height = SizeArgument(args, i);
+    else if (args[i] == "--page" && i + 1 < args.size()) page = args[++i];
     else throw UsageError{kUsage};
   }
 
@@ -54,6 +59,9 @@ void Screenshot(const Arguments& args) {
   QtShell shell;
   TApplicationForms forms(dialogs, shell, ProgramVersion());
   TOsnovnFRM& window = forms.OsnovnFRM();
+  if (!page.empty()) {
+    window.SrcEdit->Editor().SetText(ReadFileBytes(page));
+  }
   window.resize(width, height);
   window.show();
   QElapsedTimer settle;

@@ -1,0 +1,20 @@
+#include "editor/TextDrawer.h"
+
+namespace tessaly {
+
+TTextDrawer::TTextDrawer(TCanvas& canvas, const TFontSpec& baseFont, int charWidth)
+    : canvas_(canvas), font_(baseFont), charWidth_(charWidth) {
+  canvas_.SetFont(font_);
+}
+
+void TTextDrawer::SetStyle(TFontStyles style) {
+  if (style == font_.Style) return;
+  font_.Style = style;
+  canvas_.SetFont(font_);
+}
+
+void TTextDrawer::ExtTextOut(int x, int y, const TRect& rect, std::string_view text) {
+  canvas_.ExtTextOut(x, y, etoOpaque | etoClipped, rect, text, charWidth_);
+}
+
+}  // namespace tessaly
