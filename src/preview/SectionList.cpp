@@ -4,6 +4,11 @@ namespace tessaly::preview {
 
 TSectionList::TSectionList() : TCell(this) {}
 
+const std::shared_ptr<TBitmap>& TSectionList::PendingImage() {
+  static const auto pending = std::make_shared<TBitmap>();
+  return pending;
+}
+
 TSectionList::~TSectionList() { Clear(); }
 
 void TSectionList::Clear() {

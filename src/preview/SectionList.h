@@ -59,6 +59,12 @@ public:
   int YOff = 0;  // scroll position
   bool YOffChange = false;
   int SelB = 0, SelE = 0;
+  int CaretPos = 0;   // for the dummy caret
+
+  // Set by layout: the widest line (from the left edge) and the height.
+  int MaxWidth = 0;
+  int DocHeight = 0;
+  int ClientHeight = 0;  // the viewer's, for percent table heights
 
   std::vector<std::unique_ptr<THtmlForm>> HtmlFormList;
   std::vector<TImageObj*> AGifList;  // animated images
@@ -77,7 +83,12 @@ public:
       SubmitForm;
   std::function<void(const std::string& name, const std::string& language, const char* script)> ScriptEvent;
   std::function<void()> BackgroundChange;
+  // Shows a form control's widget at a rectangle of the painted surface.
+  std::function<void(TFormControlObj& control, const TRect& rect)> PlaceControl;
   TPreviewParser* Parser = nullptr;
+
+  // What GetImage answers for a picture that will come later.
+  static const std::shared_ptr<TBitmap>& PendingImage();
 
   // Frees every block, form and map, clears the registries and the selection.
   void Clear();
@@ -90,6 +101,11 @@ public:
   std::shared_ptr<TBitmap> GetBackgroundBitmap();
   // The Y of a top-level block: the heights of the blocks before it.
   int GetSectionY(int index) const;
+
+  // Lays every block out from y at `width`; returns the height below y.
+  int DoLayout(TCanvas& canvas, int y, int width);
+  // Paints what meets `clip`; the document's origin is at (x, y) on the canvas.
+  void Draw(TCanvas& canvas, const TRect& clip, int x, int y);
 
   THtmlForm* AddForm(const TAttributeList& attributes);
   // Numbers the cursor positions of the whole document from 0.
