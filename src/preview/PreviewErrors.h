@@ -10,4 +10,10 @@ public:
   using Exception::Exception;
 };
 
+// A page file that is not there.
+class EInOutError : public Exception {
+public:
+  using Exception::Exception;
+};
+
 }  // namespace tessaly::preview
