@@ -118,8 +118,9 @@ void TSection::DrawMarker(TCanvas& canvas, int dx, int dy) {
     const TRect circle{cx - 2, cy - 2, cx + 3, cy + 3};
     if (IsLightBackground(Document->Background)) {
       static constexpr TColor kLevelColors[] = {clRed, clNavy, clMaroon};
-      if (ListLevel <= 5) {
-        const TColor color = kLevelColors[ListLevel % 3];
+      // Nesting level 0 is the outermost list.
+      if (ListLevel >= 1 && ListLevel <= 6) {
+        const TColor color = kLevelColors[(ListLevel - 1) % 3];
         canvas.SetPen(color, 1, TPenStyle::psSolid);
         canvas.SetBrush(color, TBrushStyle::bsSolid);
       }
