@@ -12,6 +12,7 @@
 #include "app/MainMenu.h"
 #include "app/Panels.h"
 #include "app/PreviewPages.h"
+#include "qt/QtPreviewWidget.h"
 #include "app/ProgramInfo.h"
 #include "app/SidePanel.h"
 #include "app/ToolPages.h"
@@ -52,6 +53,18 @@ T* TOsnovnFRM::Component(const char* name) const {
   return component;
 }
 
+void TOsnovnFRM::PlaceViewer() {
+  Viewer = new QtPreviewWidget(ViewerArea);
+  Viewer->setObjectName(QStringLiteral("Viewer"));
+  preview::THtmlPreview& viewer = Viewer->Viewer();
+  viewer.SetDefFontName("Times New Roman");
+  viewer.SetDefPreFontName("Courier New");
+  viewer.SetHistoryMaxCount(0);
+  viewer.SetNoSelect(false);
+  viewer.SetBorderStyle(preview::pbFocused);
+  ViewerArea->layout()->addWidget(Viewer);
+}
+
 void TOsnovnFRM::BuildLayout() {
   BuildMainMenu(menuBar());
 
@@ -73,6 +86,7 @@ void TOsnovnFRM::BuildLayout() {
   SymbolList = Component<QListWidget>("SymbolList");
   ViewerArea = Component<QFrame>("ViewerArea");
   SrcEditArea = Component<QFrame>("SrcEditArea");
+  PlaceViewer();
   WebBrowser = Component<TBrowserView>("WebBrowser");
   StatusM = Component<TMarqueePane>("StatusM");
   StatusPanel = Component<QLabel>("StatusPanel");

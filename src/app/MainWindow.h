@@ -19,6 +19,7 @@ namespace tessaly {
 class Dialogs;
 class TShell;
 class TAboutForm;
+class QtPreviewWidget;
 class TBrowserView;
 class TClockPane;
 class TMarqueePane;
@@ -64,6 +65,7 @@ public:
   QTabWidget* HTMLPageControl = nullptr;
   // Where the preview viewer and the source editor are placed.
   QFrame* ViewerArea = nullptr;
+  QtPreviewWidget* Viewer = nullptr;
   QFrame* SrcEditArea = nullptr;
   TBrowserView* WebBrowser = nullptr;
   QMenu* PopupMenuControl = nullptr;
@@ -74,6 +76,7 @@ public:
 
 private:
   void BuildLayout();
+  void PlaceViewer();
   void ConnectCommands();
   void ConnectMenuItem(const char* name, void (TOsnovnFRM::*handler)());
   template <typename T>
