@@ -7,6 +7,8 @@
 namespace tessaly::preview {
 
 int THorzLine::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidth, int& curs) {
+  // A rule ends the lists before it.
+  indent.SetLevel(0, y, 35);
   XLeft = indent.LeftSide(y);
   XRight = indent.RightSide(y);
   return TSectionBase::Layout(canvas, y, indent, maxWidth, curs);

@@ -23,8 +23,9 @@ std::string Drawn(std::string_view text) {
 
 // Backgrounds on which list bullets take their colour by level.
 bool IsLightBackground(TColor background) {
-  return background == clBtnFace || background == clWhite || background == clSilver ||
-         (background == clWindow && ColorToRGB(clWindow) == clWhite);
+  const TColor rgb = ColorToRGB(background);
+  if (background == clBtnFace || (background == clWindow && rgb == clWhite)) return true;
+  return (background & 0x80000000u) == 0 && (rgb == clWhite || rgb == clSilver);
 }
 
 }  // namespace
