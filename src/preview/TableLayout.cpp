@@ -132,6 +132,8 @@ void THtmlTable::ColumnRanges(TCanvas& canvas, int workWidth, std::vector<int>& 
 }
 
 void THtmlTable::ColumnWidths(int work, bool ownWidth, const std::vector<int>& mn, const std::vector<int>& mx) {
+  Widths.clear();
+  if (NumCols == 0) return;
   const int minTotal = Sum(mn);
   bool anyPixelCell = false;
   for (const auto& row : Rows)
