@@ -255,6 +255,8 @@ private:
   void AddHistory(const std::string& oldFile, const std::string& oldTitle, int oldType, int oldPos);
   void ApplyFonts();
   TPoint ToDocument(int x, int y) const;
+  // The link under a document point: a text link or an area of an image map.
+  bool LinkUnder(TPoint at, std::string& url, std::string& target, TFontObj*& font);
   int DocPosAt(int x, int y);
   void StopTimer(int& id);
   void AutoScrollTick();

@@ -216,6 +216,22 @@ void THtmlPreview::ControlFocused(TFormControlObj& control) {
 
 // Mouse and keys -------------------------------------------------------------
 
+bool THtmlPreview::LinkUnder(TPoint at, std::string& url, std::string& target, TFontObj*& font) {
+  TUrlTarget* link = nullptr;
+  font = nullptr;
+  if (document_->LinkAt(canvas_, at.X, at.Y, font, link)) {
+    url = link->Url;
+    target = link->Target;
+    return true;
+  }
+  TPoint inImage;
+  const TImageObj* image = document_->ImageAt(at.X, at.Y, inImage);
+  if (!image || !image->UseMap) return false;
+  for (const auto& map : document_->MapList)
+    if (map->MapName == image->MapName) return map->GetURL(inImage, url, target) && !url.empty();
+  return false;
+}
+
 void THtmlPreview::StopTimer(int& id) {
   if (id) host_.StopTimer(id);
   id = 0;
@@ -249,13 +265,11 @@ void THtmlPreview::MouseMove(unsigned shift, int x, int y) {
   if (middleMode_) return;
   const TPoint at = ToDocument(x, y);
   TFontObj* font = nullptr;
-  TUrlTarget* target = nullptr;
   TPoint inImage;
   TImageObj* image = document_->ImageAt(at.X, at.Y, inImage);
-  const bool onLink = document_->LinkAt(canvas_, at.X, at.Y, font, target);
+  std::string url, frame;
+  const bool onLink = LinkUnder(at, url, frame, font);
   if (image && OnImageOver) OnImageOver(image, shift, inImage.X, inImage.Y);
-  const std::string url = onLink ? target->Url : std::string();
-  const std::string frame = onLink ? target->Target : std::string();
   if (url != coveredUrl_ || frame != coveredTarget_) {
     coveredUrl_ = url;
     coveredTarget_ = frame;
@@ -326,11 +340,7 @@ void THtmlPreview::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
   if (button == TMouseButton::mbRight) {
     TRightClickParameters parameters;
     TFontObj* font = nullptr;
-    TUrlTarget* target = nullptr;
-    if (document_->LinkAt(canvas_, at.X, at.Y, font, target)) {
-      parameters.URL = target->Url;
-      parameters.Target = target->Target;
-    }
+    LinkUnder(at, parameters.URL, parameters.Target, font);
     parameters.Image = document_->ImageAt(at.X, at.Y, parameters.ImageXY);
     parameters.ClickWord = WordAt(x, y);
     if (OnRightClick) OnRightClick(parameters);
@@ -350,8 +360,8 @@ void THtmlPreview::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
     }
   }
   TFontObj* font = nullptr;
-  TUrlTarget* target = nullptr;
-  if (SelLength() == 0 && document_->LinkAt(canvas_, at.X, at.Y, font, target)) HotSpotClick(target->Url);
+  std::string url, frame;
+  if (SelLength() == 0 && LinkUnder(at, url, frame, font)) HotSpotClick(url);
 }
 
 void THtmlPreview::DoubleClick(TMouseButton button, unsigned shift, int x, int y) {

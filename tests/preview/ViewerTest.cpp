@@ -191,6 +191,23 @@ TEST_F(ViewerTest, ClickOnALinkFollowsItAndSelectionSuppressesIt) {
   EXPECT_TRUE(followed.empty());
 }
 
+TEST_F(ViewerTest, ImageMapAreasAreLinks) {
+  viewer.LoadText("<map name=m><area shape=rect coords=\"0,0,5,5\" href=\"#a1\"></map>"
+                  "<img src=none.gif usemap=\"#m\">" + LongPage(3), "/m.htm", 0);
+  std::string covered;
+  viewer.OnHotSpotCovered = [&](const std::string& src) { covered = src; };
+  const TImageObj* image = nullptr;
+  for (const auto& block : viewer.Document())
+    if (auto* section = dynamic_cast<TSection*>(block.get()); section && !section->Images.empty())
+      image = section->Images.front().get();
+  ASSERT_NE(image, nullptr);
+  const int x = image->DrawX + viewer.MarginWidth(), y = image->DrawY - viewer.VScrollPosition();
+  viewer.MouseMove(0, x + 2, y + 2);
+  EXPECT_EQ(covered, "#a1");
+  viewer.MouseMove(0, x + 12, y + 12);
+  EXPECT_EQ(covered, "");
+}
+
 TEST_F(ViewerTest, FormSubmissionArrivesAfterTheEvent) {
   viewer.LoadText("<form action=go method=post><input name=q value=v><input type=submit name=s></form>", "/f.htm", 0);
   std::vector<std::string> results;
