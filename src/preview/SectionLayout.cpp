@@ -155,8 +155,8 @@ int TSection::FitCount(TCanvas& canvas, int start, int y, IndentManager& indent,
     const int overhang = canvas.TextMetrics().Overhang;
     const std::string text = Drawn(std::string_view(Buff).substr(pos, pieceEnd - pos));
     auto fits = [&](size_t n) { return canvas.TextExtent(std::string_view(text).substr(0, n)).cx - overhang <= width - used; };
-    if (fits(text.size())) {
-      used += canvas.TextExtent(text).cx;
+    if (const int whole = canvas.TextExtent(text).cx; whole - overhang <= width - used) {
+      used += whole;
       pos = pieceEnd;
       continue;
     }
@@ -192,16 +192,36 @@ int TSection::ChooseBreak(int start, int fit) const {
 
 void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent) {
   const int end = line.Start + line.Ln;
+  int textEnd = end;  // trailing spaces do not count for the line's width
+  while (textEnd > line.Start && Buff[textEnd - 1] == ' ') --textEnd;
+  // Every piece is measured once: its width serves the line's width and the
+  // places of the objects after it.
+  struct Piece {
+    int Pos, End, Width;
+  };
+  std::vector<Piece> pieces;
   canvas.SetFont(FontAt(line.Start)->DrawnSpec());
   TTextMetrics metrics = canvas.TextMetrics();
   line.LineHt = metrics.Height;
   line.Descent = metrics.Descent;
-  for (int pos = line.Start; pos < end; pos = PieceEnd(pos, end)) {
-    if (IsObjectCode(Buff[pos])) continue;
-    canvas.SetFont(FontAt(pos)->DrawnSpec());
-    metrics = canvas.TextMetrics();
-    line.LineHt = std::max(line.LineHt, metrics.Height);
-    line.Descent = std::max(line.Descent, metrics.Descent);
+  line.Width = 0;
+  for (int pos = line.Start; pos < end;) {
+    const int pieceEnd = PieceEnd(pos, end);
+    int width = 0, counted = 0;
+    if (IsObjectCode(Buff[pos])) {
+      width = counted = ObjectWidth(*this, pos);
+    } else {
+      canvas.SetFont(FontAt(pos)->DrawnSpec());
+      metrics = canvas.TextMetrics();
+      line.LineHt = std::max(line.LineHt, metrics.Height);
+      line.Descent = std::max(line.Descent, metrics.Descent);
+      const std::string text = Drawn(std::string_view(Buff).substr(pos, pieceEnd - pos));
+      width = canvas.TextExtent(text).cx;
+      counted = pieceEnd <= textEnd ? width : pos >= textEnd ? 0 : canvas.TextExtent(std::string_view(text).substr(0, textEnd - pos)).cx;
+    }
+    line.Width += counted;
+    pieces.push_back({pos, pieceEnd, width});
+    pos = pieceEnd;
   }
   const int ascent = line.LineHt - line.Descent;
   for (int pos = line.Start; pos < end; ++pos) {
@@ -222,9 +242,6 @@ void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent)
         line.SpaceBefore = std::max(line.SpaceBefore, control->Place.Height() - ascent);
     }
   }
-  int textEnd = end;
-  while (textEnd > line.Start && Buff[textEnd - 1] == ' ') --textEnd;
-  line.Width = TextWidth(canvas, line.Start, textEnd);
   const int left = indent.LeftSide(line.Y), right = indent.RightSide(line.Y);
   const int align = Wraps() ? AlignmentValue : 1;
   if (align == 2) line.LineIndent = left + std::max(0, (right - left - line.Width) / 2);
@@ -234,23 +251,21 @@ void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent)
   // Inline objects now know their places.
   const int baseline = line.Baseline();
   int x = line.LineIndent;
-  for (int pos = line.Start; pos < end;) {
-    const int pieceEnd = PieceEnd(pos, end);
-    if (IsImageCode(Buff[pos])) {
-      if (TImageObj* image = ImageAtPos(pos); image && !image->Floating()) {
+  for (const Piece& piece : pieces) {
+    if (IsImageCode(Buff[piece.Pos])) {
+      if (TImageObj* image = ImageAtPos(piece.Pos); image && !image->Floating()) {
         image->DrawX = x + image->HSpace;
         if (image->ImageAlign == 0) image->DrawY = line.Y + line.SpaceBefore + image->VSpace;
         else if (image->ImageAlign == 1) image->DrawY = line.Y + line.SpaceBefore + (line.LineHt - image->ImageHeight) / 2;
         else image->DrawY = baseline - image->ImageHeight - image->VSpace;
       }
-    } else if (IsControlCode(Buff[pos])) {
-      if (TFormControlObj* control = ControlAtPos(pos)) {
+    } else if (IsControlCode(Buff[piece.Pos])) {
+      if (TFormControlObj* control = ControlAtPos(piece.Pos)) {
         const TSize size{control->Place.Width(), control->Place.Height()};
         control->Place = {x, baseline - size.cy, x + size.cx, baseline};
       }
     }
-    x += IsObjectCode(Buff[pos]) ? ObjectWidth(*this, pos) : TextWidth(canvas, pos, pieceEnd);
-    pos = pieceEnd;
+    x += piece.Width;
   }
 }
 
