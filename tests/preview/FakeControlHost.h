@@ -1,17 +1,18 @@
 #pragma once
-// A window for the viewer in tests: a fixed client size, scroll bars and
-// timers kept as plain state, posted calls run on demand.
+// A window for the viewer in tests: scroll bars, cursor and timers kept as
+// plain state, posted calls run on demand.
 
 #include <map>
 #include <vector>
 
-#include "platform/ControlHost.h"
+#include "preview/HeadlessHost.h"
 
 namespace tessaly::preview::test {
 
-class FakeControlHost : public TControlHost {
+class FakeControlHost : public THeadlessHost {
 public:
-  TSize Size{400, 300};
+  FakeControlHost() : THeadlessHost({400, 300}) {}
+
   std::map<TScrollBarKind, TScrollInfo> Bars;
   std::map<TScrollBarKind, bool> BarVisible;
   std::map<int, std::function<void()>> Timers;
@@ -26,33 +27,23 @@ public:
     for (auto& call : calls) call();
   }
 
-  TSize ClientSize() const override { return Size; }
   void Invalidate(const TRect*, bool) override { ++Invalidations; }
   void ScrollArea(int, int, const TRect&) override { ++Invalidations; }
-  void UpdateNow() override {}
   void SetScrollInfo(TScrollBarKind bar, const TScrollInfo& info) override { Bars[bar] = info; }
   TScrollInfo ScrollInfo(TScrollBarKind bar) const override {
     const auto it = Bars.find(bar);
     return it == Bars.end() ? TScrollInfo{} : it->second;
   }
   void ShowScrollBar(TScrollBarKind bar, bool visible) override { BarVisible[bar] = visible; }
-  void CreateCaret(int, int) override {}
-  void DestroyCaret() override {}
-  void SetCaretPos(int, int) override {}
-  void ShowCaret(bool) override {}
-  void SetCapture(bool) override {}
-  bool HasCapture() const override { return false; }
   bool Focused() const override { return HasFocus; }
   void SetFocus() override { HasFocus = true; }
   void SetCursor(TCursorShape shape) override { Cursor = shape; }
-  void ShowHintText(const std::string&, TPoint) override {}
   int StartTimer(int, std::function<void()> tick) override {
     Timers[++lastTimer_] = std::move(tick);
     return lastTimer_;
   }
   void StopTimer(int id) override { Timers.erase(id); }
   void PostCall(std::function<void()> call) override { Posted.push_back(std::move(call)); }
-  void ProcessEvents() override {}
 
 private:
   int lastTimer_ = 0;

@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 
 #include "LayoutHelpers.h"
 #include "platform/Files.h"
@@ -39,11 +38,7 @@ TEST_P(LayoutGolden, MatchesExpected) {
   const std::string source = ReadFileBytes(base.string() + ".html");
   LaidOutPage page;
   page.Layout(source, PageWidth(source));
-  const std::string actual = DumpLayout(*page.Document);
-  const std::string expectedPath = base.string() + ".layout";
-  const std::string expected = FileExists(expectedPath) ? ReadFileBytes(expectedPath) : std::string();
-  if (actual != expected) std::ofstream(expectedPath + ".new", std::ios::binary) << actual;
-  EXPECT_EQ(actual, expected) << "actual dump written to " << expectedPath << ".new";
+  ExpectGolden(DumpLayout(*page.Document), base.string() + ".layout");
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, LayoutGolden, ::testing::ValuesIn(LayoutPages()),
