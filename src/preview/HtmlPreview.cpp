@@ -47,6 +47,10 @@ const TImageStream& THtmlPreview::WaitStream() {
 THtmlPreview::THtmlPreview(TControlHost& host, TCanvas& measureCanvas, TFormWidgetHost* widgets)
     : host_(host), canvas_(measureCanvas), widgets_(widgets), document_(std::make_unique<TSectionList>()) {
   document_->GetImage = [this](const std::string& source) { return GetImage(source); };
+  document_->GetAnimation = [](const std::string& source) -> std::unique_ptr<TGifAnimation> {
+    const std::shared_ptr<const TGifAnimation> animation = TImageCache::Shared().FindAnimation(source);
+    return animation ? animation->MakeCopy() : nullptr;
+  };
   document_->ExpandName = [this](const std::string& name) { return ResolveName(name); };
   document_->SubmitForm = [this](const std::string& action, const std::string& target, const std::string& encType,
                                  const std::string& method, const std::vector<std::string>& results) {
@@ -65,6 +69,7 @@ THtmlPreview::~THtmlPreview() {
   StopTimer(hoverTimer_);
   StopTimer(autoScrollTimer_);
   StopTimer(middleTimer_);
+  StopTimer(animationTimer_);
   if (widgets_) widgets_->ClearControls();
 }
 
@@ -77,28 +82,45 @@ std::string THtmlPreview::ResolveName(const std::string& address) const {
   return ResolveAddress(address, {serverRoot_, base_, currentFile_});
 }
 
-std::shared_ptr<TBitmap> THtmlPreview::ReadImage(const std::string& source) {
+THtmlPreview::TReadImage THtmlPreview::ReadImage(const std::string& source) {
   std::optional<TPicture> picture;
   if (OnImageRequest) {
     TImageStream stream;
     OnImageRequest(source, stream);
-    if (stream == WaitStream()) return TSectionList::PendingImage();
-    if (!stream || stream->empty() || IsPng(*stream)) return nullptr;
+    if (stream == WaitStream()) return {TSectionList::PendingImage(), nullptr};
+    if (!stream || stream->empty() || IsPng(*stream)) return {};
     picture = LoadPicture(*stream);
   } else {
     const std::string file = ResolveName(source);
-    if (!FileExists(file)) return nullptr;
+    if (!FileExists(file)) return {};
     picture = LoadPictureFile(file);
   }
-  return picture ? StillOf(*picture) : nullptr;
+  if (!picture) return {};
+  std::shared_ptr<TBitmap> still = StillOf(*picture);
+  if (picture->Still()) return {still, nullptr};
+  return {still, std::shared_ptr<const TGifAnimation>(std::move(picture->Animation))};
 }
 
 std::shared_ptr<TBitmap> THtmlPreview::GetImage(const std::string& source) {
   TImageCache& cache = TImageCache::Shared();
   if (std::shared_ptr<TBitmap> cached = cache.Find(source)) return cached;
-  std::shared_ptr<TBitmap> bitmap = ReadImage(source);
-  if (bitmap && bitmap != TSectionList::PendingImage()) cache.Add(source, bitmap);
-  return bitmap;
+  TReadImage image = ReadImage(source);
+  if (image.Bitmap && image.Bitmap != TSectionList::PendingImage()) cache.Add(source, image.Bitmap, image.Animation);
+  return image.Bitmap;
+}
+
+void THtmlPreview::RestartAnimations() {
+  StopTimer(animationTimer_);
+  if (document_->AGifList.Empty()) return;
+  document_->AGifList.Restart(MillisecondClock());
+  StartAnimationTimer();
+}
+
+void THtmlPreview::StartAnimationTimer() {
+  if (animationTimer_ || document_->AGifList.Empty()) return;
+  document_->AGifList.OnInvalidate = [this](const TRect& rect) { host_.Invalidate(&rect, false); };
+  animationTimer_ = host_.StartTimer(TGifAnimationList::kTimerInterval,
+                                     [this] { document_->AGifList.Tick(MillisecondClock()); });
 }
 
 void THtmlPreview::ApplyFonts() {
@@ -111,6 +133,7 @@ void THtmlPreview::ApplyFonts() {
 }
 
 void THtmlPreview::PrepareDocument() {
+  StopTimer(animationTimer_);
   if (widgets_) widgets_->ClearControls();
   document_->Clear();
   TImageCache::Shared().Age(imageCacheCount_);
@@ -136,6 +159,8 @@ int THtmlPreview::LayoutWidth() const {
 void THtmlPreview::DoLayout() {
   document_->ClientHeight = host_.ClientSize().cy;
   const bool vertical = scrollBars_ == ssVertical || scrollBars_ == ssBoth;
+  // Animations stop while the page is laid out and start again from frame 1.
+  StopTimer(animationTimer_);
   int height = 0;
   try {
     height = document_->DoLayout(canvas_, document_->MarginHeight, LayoutWidth());
@@ -146,6 +171,7 @@ void THtmlPreview::DoLayout() {
   docHeight_ = height + document_->MarginHeight + (vertical ? 2 * document_->MarginHeight : 0);
   docWidth_ = std::min(kMaxDocumentWidth, document_->MaxWidth + 2 * document_->MarginWidth);
   UpdateScrollBars();
+  RestartAnimations();
 }
 
 void THtmlPreview::UpdateScrollBars() {
@@ -240,6 +266,7 @@ void THtmlPreview::OpenImageFile(const std::string& name) {
 
 void THtmlPreview::ClearPage() {
   if (busy_) return;
+  StopTimer(animationTimer_);
   if (widgets_) widgets_->ClearControls();
   document_->Clear();
   title_.clear();

@@ -238,13 +238,19 @@ private:
   // Mouse state.
   bool leftDown_ = false;
   std::string coveredUrl_, coveredTarget_;
-  int hoverTimer_ = 0, autoScrollTimer_ = 0, middleTimer_ = 0;
+  int hoverTimer_ = 0, autoScrollTimer_ = 0, middleTimer_ = 0, animationTimer_ = 0;
   TPoint lastMouse_, middleOrigin_;
   bool middleMode_ = false;
 
   void SetBusy(bool busy);
   std::shared_ptr<TBitmap> GetImage(const std::string& source);
-  std::shared_ptr<TBitmap> ReadImage(const std::string& source);
+  struct TReadImage {
+    std::shared_ptr<TBitmap> Bitmap;  // null: failed; the pending marker: later
+    std::shared_ptr<const TGifAnimation> Animation;
+  };
+  TReadImage ReadImage(const std::string& source);
+  void RestartAnimations();
+  void StartAnimationTimer();
   void PrepareDocument();
   void DoLayout();
   void LayoutKeepingPosition();

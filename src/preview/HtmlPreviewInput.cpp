@@ -275,6 +275,15 @@ void THtmlPreview::MouseMove(unsigned shift, int x, int y) {
     coveredTarget_ = frame;
     if (OnHotSpotCovered) OnHotSpotCovered(url);
   }
+  if (document_->ActiveImage != image) {
+    // Hover images animate only under the pointer.
+    TImageObj* old = document_->ActiveImage;
+    if (old && old->Active && old->Animation) document_->AGifList.PointerLeft(*old->Animation);
+    if (image && image->Active && image->Animation) {
+      document_->AGifList.PointerEntered(*image->Animation, MillisecondClock());
+      StartAnimationTimer();
+    }
+  }
   if (document_->ActiveLink != font || document_->ActiveImage != image) {
     document_->ActiveLink = font;
     document_->ActiveImage = image;
@@ -326,6 +335,8 @@ void THtmlPreview::HoverTick() {
 void THtmlPreview::MouseLeave() {
   StopTimer(hoverTimer_);
   const bool wasCovered = !coveredUrl_.empty();
+  if (TImageObj* old = document_->ActiveImage; old && old->Active && old->Animation)
+    document_->AGifList.PointerLeft(*old->Animation);
   document_->ActiveLink = nullptr;
   document_->ActiveImage = nullptr;
   coveredUrl_.clear();

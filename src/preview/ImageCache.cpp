@@ -27,11 +27,18 @@ std::shared_ptr<TBitmap> TImageCache::Find(const std::string& name) {
   return it->Bitmap;
 }
 
-void TImageCache::Add(const std::string& name, std::shared_ptr<TBitmap> bitmap) {
+void TImageCache::Add(const std::string& name, std::shared_ptr<TBitmap> bitmap,
+                      std::shared_ptr<const TGifAnimation> animation) {
   const std::string key = Key(name);
   const auto it = Lower(key);
-  if (it != entries_.end() && it->Name == key) it->Bitmap = std::move(bitmap);
-  else entries_.insert(it, Entry{key, std::move(bitmap), 0});
+  if (it != entries_.end() && it->Name == key) *it = Entry{key, std::move(bitmap), std::move(animation), 0};
+  else entries_.insert(it, Entry{key, std::move(bitmap), std::move(animation), 0});
+}
+
+std::shared_ptr<const TGifAnimation> TImageCache::FindAnimation(const std::string& name) {
+  const std::string key = Key(name);
+  const auto it = Lower(key);
+  return it != entries_.end() && it->Name == key ? it->Animation : nullptr;
 }
 
 void TImageCache::Age(int maxAge) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "preview/pictures/GifAnimation.h"
 
 namespace tessaly::preview {
 
@@ -18,7 +19,10 @@ public:
   // The picture cached under the (upper-cased, trimmed) name; its age
   // starts again. Null when not cached.
   std::shared_ptr<TBitmap> Find(const std::string& name);
-  void Add(const std::string& name, std::shared_ptr<TBitmap> bitmap);
+  void Add(const std::string& name, std::shared_ptr<TBitmap> bitmap,
+           std::shared_ptr<const TGifAnimation> animation = nullptr);
+  // The animation of a cached animated GIF, null for still pictures.
+  std::shared_ptr<const TGifAnimation> FindAnimation(const std::string& name);
   // Before each page: every entry ages by one, and entries older than
   // `maxAge` that no page uses are freed.
   void Age(int maxAge);
@@ -33,6 +37,7 @@ private:
   struct Entry {
     std::string Name;
     std::shared_ptr<TBitmap> Bitmap;
+    std::shared_ptr<const TGifAnimation> Animation;
     int Age = 0;
   };
   std::vector<Entry> entries_;  // sorted by name

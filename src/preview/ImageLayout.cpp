@@ -42,6 +42,11 @@ void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
       Document->MissingImages.push_back({Source, this});
     } else {
       LoadState = Bitmap && !Bitmap->Empty() ? TLoad::Loaded : TLoad::Failed;
+      // TRANSP: the colour of the lower-left pixel shows what lies behind.
+      if (LoadState == TLoad::Loaded && Transparent) Bitmap = std::make_shared<TBitmap>(WithLowerLeftTransparency(*Bitmap));
+      if (LoadState == TLoad::Loaded && Document->GetAnimation) Animation = Document->GetAnimation(Source);
+      // Hover images (ACTIVE) join the animated ones only under the pointer.
+      if (Animation && !Active) Document->AGifList.Add(*Animation);
     }
   }
   const bool real = LoadState == TLoad::Loaded && Bitmap && Document->ShowImages;
@@ -99,7 +104,8 @@ void TImageObj::Draw(TCanvas& canvas, int x, int y) const {
     }
     return;
   }
-  canvas.DrawBitmap(picture, {0, 0, picture.Width, picture.Height}, {x, y, x + ImageWidth, y + ImageHeight});
+  if (Animation && &picture == Bitmap.get()) Animation->Draw(canvas, {x, y, x + ImageWidth, y + ImageHeight});
+  else canvas.DrawBitmap(picture, {0, 0, picture.Width, picture.Height}, {x, y, x + ImageWidth, y + ImageHeight});
 }
 
 }  // namespace tessaly::preview

@@ -7,6 +7,7 @@
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
+#include "preview/pictures/GifAnimation.h"
 #include "preview/Attributes.h"
 #include "preview/Fonts.h"
 
@@ -46,6 +47,7 @@ public:
   std::string MapName;       // upper case, without '#'
   bool Active = false;       // animate while hovered
   std::shared_ptr<TBitmap> Bitmap;  // shared with the image cache; carries the mask
+  std::unique_ptr<TGifAnimation> Animation;  // animated GIFs: this image's own frame position
   bool ImageKnown = false;   // the drawn size is final
   enum class TLoad { NotAsked, Pending, Loaded, Failed } LoadState = TLoad::NotAsked;
   TImageFormControlObj* MyFormControl = nullptr;  // INPUT TYPE=IMAGE it stands for

@@ -15,7 +15,7 @@ void TSectionList::Clear() {
   // Registries point into the blocks and forms: drop them first.
   LinkList.clear();
   FormControlList.clear();
-  AGifList.clear();
+  AGifList.Clear();
   MissingImages.clear();
   ActiveLink = nullptr;
   ActiveImage = nullptr;

@@ -12,6 +12,7 @@
 #include "preview/Fonts.h"
 #include "preview/Forms.h"
 #include "preview/Images.h"
+#include "preview/pictures/GifAnimationList.h"
 
 namespace tessaly::preview {
 
@@ -67,7 +68,7 @@ public:
   int ClientHeight = 0;  // the viewer's, for percent table heights
 
   std::vector<std::unique_ptr<THtmlForm>> HtmlFormList;
-  std::vector<TImageObj*> AGifList;  // animated images
+  TGifAnimationList AGifList;  // animated images, advanced by the viewer's timer
   std::vector<std::unique_ptr<TMapItem>> MapList;
   std::vector<TFormControlObj*> FormControlList;
   std::vector<TPendingImage> MissingImages;
@@ -77,6 +78,8 @@ public:
 
   // Callbacks set by the viewer.
   std::function<std::shared_ptr<TBitmap>(const std::string& source)> GetImage;
+  // An animation of its own for one image, when the picture is an animated GIF.
+  std::function<std::unique_ptr<TGifAnimation>(const std::string& source)> GetAnimation;
   std::function<std::string(const std::string& name)> ExpandName;
   std::function<void(const std::string& action, const std::string& target, const std::string& encType,
                      const std::string& method, const std::vector<std::string>& results)>

@@ -153,16 +153,26 @@ void QtPreviewWidget::ProcessEvents() { QCoreApplication::processEvents(); }
 void QtPreviewWidget::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();
   // Painted off-screen first so the page never flickers.
-  QImage buffer(area.size() * devicePixelRatioF(), QImage::Format_RGB32);
-  buffer.setDevicePixelRatio(devicePixelRatioF());
-  {
-    QPainter painter(&buffer);
-    painter.translate(-area.topLeft());
-    const TRect clip{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+  const TRect clip{area.left(), area.top(), area.right() + 1, area.bottom() + 1};
+  auto paint = [&](QPainter& painter) {
     QtCanvas canvas(painter, clip);
     canvas.SetBrush(clBtnFace, TBrushStyle::bsSolid);
     canvas.FillRect(clip);
     viewer_->Paint(canvas, clip);
+  };
+  QImage buffer(area.size() * devicePixelRatioF(), QImage::Format_RGB32);
+  if (buffer.isNull()) {
+    // Without memory for the off-screen picture the page is drawn directly:
+    // it may flicker, but an error escaping a paint event would end the program.
+    QPainter painter(this);
+    paint(painter);
+    return;
+  }
+  buffer.setDevicePixelRatio(devicePixelRatioF());
+  {
+    QPainter painter(&buffer);
+    painter.translate(-area.topLeft());
+    paint(painter);
   }
   QPainter(this).drawImage(area.topLeft(), buffer);
 }

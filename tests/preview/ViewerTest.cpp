@@ -14,6 +14,7 @@
 #include "preview/ImageCache.h"
 #include "preview/PreviewErrors.h"
 #include "preview/RefreshMeta.h"
+#include "pictures/GifWriter.h"
 
 namespace tessaly::preview::test {
 namespace {
@@ -206,6 +207,32 @@ TEST_F(ViewerTest, ImageMapAreasAreLinks) {
   EXPECT_EQ(covered, "#a1");
   viewer.MouseMove(0, x + 12, y + 12);
   EXPECT_EQ(covered, "");
+}
+
+TEST_F(ViewerTest, AnimatedGifsRunOnTheTimerAndHoverImagesOnlyUnderThePointer) {
+  using namespace tessaly::testing;
+  const TPalette colors = {{0, 0, 0}, {255, 0, 0}, {0, 255, 0}};
+  const std::string gif = GifHeader(2, 2, colors) + NetscapeLoop(0) + GraphicControl(0, 1) +
+                          ImageBlock({0, 0, 2, 2, {1, 1, 1, 1}}) + GraphicControl(0, 1) +
+                          ImageBlock({0, 0, 2, 2, {2, 2, 2, 2}}) + ";";
+  const std::string file = WriteFile("anim.gif", gif);
+  TImageCache::Shared().Clear();
+  viewer.LoadText("<img src=anim.gif width=20 height=20>", (dir / "a.htm").string(), 0);
+  ASSERT_EQ(host.Timers.size(), 1u);
+  const TImageObj& image = *static_cast<TSection&>(*viewer.Document().front()).Images.front();
+  ASSERT_NE(image.Animation, nullptr);
+  EXPECT_EQ(image.Animation->CurrentFrame(), 1);
+  viewer.LoadText("<img src=anim.gif active>", (dir / "b.htm").string(), 0);
+  EXPECT_TRUE(host.Timers.empty());
+  const TImageObj& hover = *static_cast<TSection&>(*viewer.Document().front()).Images.front();
+  ASSERT_TRUE(hover.Active);
+  ASSERT_NE(hover.Animation, nullptr);
+  // A two-frame hover image shows its second frame under the pointer.
+  viewer.MouseMove(0, hover.DrawX + viewer.MarginWidth(), hover.DrawY);
+  EXPECT_EQ(hover.Animation->CurrentFrame(), 2);
+  viewer.MouseMove(0, 300, 250);
+  EXPECT_EQ(hover.Animation->CurrentFrame(), 1);
+  TImageCache::Shared().Clear();
 }
 
 TEST_F(ViewerTest, FormSubmissionArrivesAfterTheEvent) {
