@@ -101,6 +101,11 @@ TEST(Paint, FailedImagesShowTheErrorPicture) {
   EXPECT_TRUE(Has(calls, "bitmap 4x4 (0,0)-(4,4) -> (16,"));
 }
 
+TEST(Paint, TranspMasksTheLowerLeftColour) {
+  EXPECT_TRUE(Has(Painted("<img src=\"4x4.gif\" transp>"), "bitmap 4x4 masked"));
+  EXPECT_TRUE(Has(Painted("<img src=\"4x4.gif\">"), "bitmap 4x4 (0,0)"));
+}
+
 TEST(Paint, TooManyColumnsFailsLayout) {
   std::string row = "<table><tr>";
   for (int i = 0; i < 201; ++i) row += "<td>x";
