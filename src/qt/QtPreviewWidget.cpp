@@ -235,7 +235,11 @@ void QtPreviewWidget::focusOutEvent(QFocusEvent* event) {
 void QtPreviewWidget::PlaceControl(TFormControlObj& control, const TRect& rect) {
   auto it = controls_.find(&control);
   if (rect.IsEmpty()) {
-    if (it != controls_.end()) it->second->hide();
+    if (it == controls_.end()) return;
+    // A control holding the focus stays alive far to the left; others hide.
+    QWidget* focused = QApplication::focusWidget();
+    if (focused && isAncestorOf(focused)) it->second->move(-4000, it->second->y());
+    else it->second->hide();
     return;
   }
   QWidget* widget = it != controls_.end() ? it->second : MakeControl(control);
@@ -277,7 +281,9 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
     connect(push, &QPushButton::clicked, this, [this, button, clicked] {
       clicked();
       button->Click();
-      // A reset changes every control of the form.
+      if (button->Which != TButtonFormControlObj::Kind::Reset) return;
+      // A reset changes every control of the form: the widgets are made
+      // again from the controls' state on the next paint.
       ClearControls();
       update();
     });
