@@ -76,6 +76,16 @@ TEST_F(ViewerTest, ScrollPositionIsClampedToTheDocument) {
   EXPECT_TRUE(host.BarVisible[TScrollBarKind::sbVertical]);
 }
 
+TEST_F(ViewerTest, AWordWiderThanTheWindowWidensThePageAndShowsTheHorizontalBar) {
+  viewer.LoadText("short words", "/w.htm", 0);
+  EXPECT_FALSE(host.BarVisible[TScrollBarKind::sbHorizontal]);
+  viewer.LoadText(std::string(100, 'w'), "/w.htm", 0);
+  EXPECT_EQ(viewer.DocumentWidth(), 800 + 2 * viewer.MarginWidth());
+  EXPECT_TRUE(host.BarVisible[TScrollBarKind::sbHorizontal]);
+  viewer.KeyDown(THtmlPreview::TKey::Right);
+  EXPECT_EQ(viewer.HScrollPosition(), 15);
+}
+
 TEST_F(ViewerTest, AnchorsScrollToTheirBlockAndAreMarkedVisited) {
   viewer.LoadText(LongPage(100), "/site/p.htm#a50", 0);
   const int y = viewer.VScrollPosition();
