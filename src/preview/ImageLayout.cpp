@@ -79,7 +79,9 @@ void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
     ImageWidth = naturalW;
     ImageHeight = naturalH;
   }
-  if (!ImageKnown) {
+  // Until the picture arrives the box holds the ALT text; without one the
+  // placeholder keeps its own 16 x 16.
+  if (!ImageKnown && !Alt.empty()) {
     const TSize alt = AltTextSize(canvas, Alt);
     ImageWidth = std::max(ImageWidth, alt.cx + 2 + 24);
     ImageHeight = std::max({ImageHeight, 24, alt.cy});
