@@ -40,6 +40,7 @@ public:
   // Paints the blocks meeting `clip`, shifted by (dx, dy) from where they were laid out.
   void Draw(TCanvas& canvas, const TRect& clip, int dx, int dy);
   void WidthRange(TCanvas& canvas, int& min, int& max);
+  void ShiftY(int dy);
   bool LinkAt(TCanvas& canvas, int x, int y, TFontObj*& font, TUrlTarget*& target);
   TImageObj* ImageAt(int x, int y, TPoint& inImage);
   int CursorAt(TCanvas& canvas, int x, int y);

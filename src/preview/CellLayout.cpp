@@ -27,6 +27,11 @@ void TCell::Draw(TCanvas& canvas, const TRect& clip, int dx, int dy) {
   }
 }
 
+void TCell::ShiftY(int dy) {
+  YValue += dy;
+  for (const auto& block : *this) block->ShiftY(dy);
+}
+
 void TCell::WidthRange(TCanvas& canvas, int& min, int& max) {
   min = max = 0;
   for (const auto& block : *this) {

@@ -100,6 +100,7 @@ public:
   bool CursorPoint(TCanvas& canvas, int curs, TPoint& at) override;
   bool CharAt(int curs, char& ch, TSection*& section) override;
   void WidthRange(TCanvas& canvas, int& min, int& max) override;
+  void ShiftY(int dy) override;
   int SourcePosOf(int curs) override;
   int DocPosOf(int sourceIndex, bool prev) override;
   void NumberCursorPositions(int& curs) override;

@@ -323,6 +323,16 @@ int TSection::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidt
   return SectionHeight;
 }
 
+void TSection::ShiftY(int dy) {
+  TSectionBase::ShiftY(dy);
+  for (LineRec& line : Lines) line.Y += dy;
+  for (const auto& image : Images) image->DrawY += dy;
+  for (TFormControlObj* control : FormControls) {
+    control->Place.Top += dy;
+    control->Place.Bottom += dy;
+  }
+}
+
 void TSection::WidthRange(TCanvas& canvas, int& min, int& max) {
   const int end = static_cast<int>(Buff.size());
   min = max = 0;

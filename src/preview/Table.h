@@ -82,6 +82,7 @@ public:
   bool CursorPoint(TCanvas& canvas, int curs, TPoint& at) override;
   bool CharAt(int curs, char& ch, TSection*& section) override;
   void WidthRange(TCanvas& canvas, int& min, int& max) override;
+  void ShiftY(int dy) override;
 
   // Where layout put the table and each cell (document coordinates).
   struct TCellPlace {
@@ -100,7 +101,8 @@ private:
   void ColumnRanges(TCanvas& canvas, int workWidth, std::vector<int>& mn, std::vector<int>& mx);
   void ColumnPercents(int workWidth);
   void ColumnWidths(int workWidth, bool ownWidth, const std::vector<int>& mn, const std::vector<int>& mx);
-  std::vector<int> RowHeights(TCanvas& canvas);
+  // Row heights from the cells' contents, laid out once each.
+  std::vector<int> RowHeights(TCanvas& canvas, std::vector<int>& contentHeights);
   TCell* CellAt(int x, int y) const;
 
   // The caption on top, the rows' cells in order, the caption at the bottom.

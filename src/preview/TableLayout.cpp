@@ -249,18 +249,25 @@ void THtmlTable::ColumnWidths(int work, bool ownWidth, const std::vector<int>& m
   Widths = MinMaxRule(work, pmn, pmx);
 }
 
-std::vector<int> THtmlTable::RowHeights(TCanvas& canvas) {
+std::vector<int> THtmlTable::RowHeights(TCanvas& canvas, std::vector<int>& contentHeights) {
   std::vector<int> heights(Rows.size(), 0);
   const int extra = 2 * CellPadding + CellSpacing;
-  std::vector<TCellPlace> byRowSpan;
-  for (const TCellPlace& place : Places) byRowSpan.push_back(place);
-  std::stable_sort(byRowSpan.begin(), byRowSpan.end(),
-                   [](const TCellPlace& a, const TCellPlace& b) { return a.Cell->RowSpan < b.Cell->RowSpan; });
-  for (const TCellPlace& place : byRowSpan) {
+  contentHeights.assign(Places.size(), 0);
+  // Every cell is laid out once, from y = 0 at its final X; placing the rows
+  // later only moves it down.
+  for (size_t i = 0; i < Places.size(); ++i) {
+    const TCellPlace& place = Places[i];
     int unusedWidth = 0, unusedCurs = 0;
-    const int content = place.Cell->Cell->DoLayout(canvas, 0, 0, place.Box.Width() - 2 * CellPadding,
-                                                   unusedWidth, unusedCurs);
-    const int height = std::max(content, place.Cell->SpecHt - 2 * CellPadding) + extra;
+    contentHeights[i] = place.Cell->Cell->DoLayout(canvas, 0, place.Box.Left + CellPadding,
+                                                   place.Box.Width() - 2 * CellPadding, unusedWidth, unusedCurs);
+  }
+  std::vector<size_t> byRowSpan(Places.size());
+  for (size_t i = 0; i < byRowSpan.size(); ++i) byRowSpan[i] = i;
+  std::stable_sort(byRowSpan.begin(), byRowSpan.end(),
+                   [this](size_t a, size_t b) { return Places[a].Cell->RowSpan < Places[b].Cell->RowSpan; });
+  for (const size_t i : byRowSpan) {
+    const TCellPlace& place = Places[i];
+    const int height = std::max(contentHeights[i], place.Cell->SpecHt - 2 * CellPadding) + extra;
     const int span = std::min(place.Cell->RowSpan, static_cast<int>(Rows.size()) - place.Row);
     if (span <= 1) {
       heights[place.Row] = std::max(heights[place.Row], height);
@@ -293,9 +300,16 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
   const int tableWidth = std::max(columnsWidth, captionMin);
   const int columnsLeft = (tableWidth - columnsWidth) / 2;
 
-  // Cell boxes relative to the table's top-left; rows placed once their heights are known.
+  // The table's X is known before its height: cells are laid out there.
+  int x = left;
+  if (Float) x = Align == 1 ? left : right - tableWidth;
+  else if (Align == 2) x = left + std::max(0, (available - tableWidth) / 2);
+  else if (Align == 3) x = std::max(left, right - tableWidth);
+  const int top = Float ? y + VSpace : y;
+
+  // Cell boxes; their rows are placed once the heights are known.
   Places.clear();
-  std::vector<int> columnX(NumCols + 1, columnsLeft + CellSpacing);
+  std::vector<int> columnX(NumCols + 1, x + columnsLeft + CellSpacing);
   for (int c = 0; c < NumCols; ++c) columnX[c + 1] = columnX[c] + Widths[c];
   for (size_t r = 0; r < Rows.size(); ++r)
     for (size_t c = 0; c < Rows[r]->size(); ++c)
@@ -304,11 +318,12 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
         Places.push_back({cell, static_cast<int>(r), static_cast<int>(c),
                           {columnX[c], 0, columnX[last] - CellSpacing, 0}});
       }
-  std::vector<int> heights = RowHeights(canvas);
+  std::vector<int> contentHeights;
+  std::vector<int> heights = RowHeights(canvas, contentHeights);
   int rowsHeight = Sum(heights);
-  int wanted = 0;
-  if (HeightPercent) wanted = (Document->ClientHeight - 2 * Document->MarginHeight - CellSpacing - 3) * SpecHeight / 1000;
-  else wanted = SpecHeight;
+  const int wanted = HeightPercent
+                         ? (Document->ClientHeight - 2 * Document->MarginHeight - CellSpacing - 3) * SpecHeight / 1000
+                         : SpecHeight;
   if (!heights.empty() && wanted - CellSpacing > rowsHeight) {
     const int missing = wanted - CellSpacing - rowsHeight;
     const int rows = static_cast<int>(heights.size());
@@ -317,48 +332,30 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
     rowsHeight = Sum(heights);
   }
 
-  // The caption's height is needed before the table can be placed.
-  int captionHeight = 0;
-  if (Caption) {
-    int unusedWidth = 0, unusedCurs = 0;
-    captionHeight = Caption->Cell->DoLayout(canvas, 0, 0, tableWidth, unusedWidth, unusedCurs);
-  }
-  const int height = CellSpacing + rowsHeight + captionHeight;
-  int x = left, top = y;
-  if (Float) {
-    x = indent.PlaceFloat(Align == 1, y, tableWidth, HSpace + 1, height + 2 * VSpace);
-    top = y + VSpace;
-  } else if (Align == 2) {
-    x = left + std::max(0, (available - tableWidth) / 2);
-  } else if (Align == 3) {
-    x = std::max(left, right - tableWidth);
-  }
-  TableRect = {x, top, x + tableWidth, top + height};
-  maxWidth = std::max(maxWidth, x - indent.LfEdge + tableWidth);
-
-  // Final layout in cursor order: top caption, rows, bottom caption.
-  StartCurs = curs;
-  int rowsTop = top;
   int unused = 0;
-  if (Caption && TopCaption) {
-    Caption->Cell->DoLayout(canvas, top, x, tableWidth, unused, curs);
-    rowsTop += captionHeight;
+  int rowsTop = top, captionHeight = 0;
+  if (Caption) {
+    captionHeight = Caption->Cell->DoLayout(canvas, TopCaption ? top : 0, x, tableWidth, unused, unused);
+    if (TopCaption) rowsTop += captionHeight;
   }
   std::vector<int> rowY(heights.size() + 1, rowsTop + CellSpacing);
   for (size_t r = 0; r < heights.size(); ++r) rowY[r + 1] = rowY[r] + heights[r];
-  for (TCellPlace& place : Places) {
+  for (size_t i = 0; i < Places.size(); ++i) {
+    TCellPlace& place = Places[i];
     const int lastRow = std::min(place.Row + place.Cell->RowSpan, static_cast<int>(heights.size()));
-    place.Box = {place.Box.Left + x, rowY[place.Row], place.Box.Right + x, rowY[lastRow] - CellSpacing};
-    TCell& cell = *place.Cell->Cell;
-    const int contentWidth = place.Box.Width() - 2 * CellPadding;
-    const int content = cell.DoLayout(canvas, 0, 0, contentWidth, unused, unused);
-    const int free = place.Box.Height() - 2 * CellPadding - content;
+    place.Box.Top = rowY[place.Row];
+    place.Box.Bottom = rowY[lastRow] - CellSpacing;
+    const int free = place.Box.Height() - 2 * CellPadding - contentHeights[i];
     const int shift = place.Cell->VAlign == 0 ? 0 : place.Cell->VAlign == 1 ? free / 2 : free;
-    cell.DoLayout(canvas, place.Box.Top + CellPadding + std::max(0, shift), place.Box.Left + CellPadding,
-                  contentWidth, unused, curs);
+    place.Cell->Cell->ShiftY(place.Box.Top + CellPadding + std::max(0, shift));
   }
-  if (Caption && !TopCaption) Caption->Cell->DoLayout(canvas, rowY.back(), x, tableWidth, unused, curs);
-  Len = curs - StartCurs;
+  if (Caption && !TopCaption) Caption->Cell->ShiftY(rowY.back());
+
+  const int height = CellSpacing + rowsHeight + captionHeight;
+  if (Float) indent.PlaceFloat(Align == 1, y, tableWidth, HSpace + 1, height + 2 * VSpace);
+  TableRect = {x, top, x + tableWidth, top + height};
+  maxWidth = std::max(maxWidth, x - indent.LfEdge + tableWidth);
+  NumberCursorPositions(curs);
   SectionHeight = Float ? 0 : height;
   DrawHeight = Float ? height + 2 * VSpace : height;
   return SectionHeight;

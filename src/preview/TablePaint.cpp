@@ -57,6 +57,13 @@ int THtmlTable::Paint(TCanvas& canvas, const TRect& clip, IndentManager&, int x,
   return y + SectionHeight;
 }
 
+void THtmlTable::ShiftY(int dy) {
+  TSectionBase::ShiftY(dy);
+  TableRect = Shifted(TableRect, 0, dy);
+  for (TCellPlace& place : Places) place.Box = Shifted(place.Box, 0, dy);
+  for (TCell* cell : CellsInOrder()) cell->ShiftY(dy);
+}
+
 TCell* THtmlTable::CellAt(int x, int y) const {
   for (const TCellPlace& place : Places)
     if (Grown(place.Box, CellSpacing).Contains({x, y})) return place.Cell->Cell.get();

@@ -7,6 +7,7 @@
 #include "LayoutHelpers.h"
 #include "platform/Exception.h"
 #include "preview/PreviewErrors.h"
+#include "preview/Table.h"
 
 namespace tessaly::preview::test {
 namespace {
@@ -104,6 +105,30 @@ TEST(Paint, FailedImagesShowTheErrorPicture) {
 TEST(Paint, TranspMasksTheLowerLeftColour) {
   EXPECT_TRUE(Has(Painted("<img src=\"4x4.gif\" transp>"), "bitmap 4x4 masked"));
   EXPECT_TRUE(Has(Painted("<img src=\"4x4.gif\">"), "bitmap 4x4 (0,0)"));
+}
+
+// Each cell is laid out once and moved into its row, so deep nesting stays
+// cheap; the innermost text lies inside every table around it.
+TEST(Layout, DeeplyNestedTablesNestTheirRectangles) {
+  std::string page;
+  for (int i = 0; i < 40; ++i) page += "<table><tr><td valign=bottom height=" + std::to_string(100 - i) + ">";
+  page += "deep";
+  LaidOutPage laid;
+  laid.Layout(page, 400);
+  TCell* cell = laid.Document.get();
+  std::vector<TRect> rects;
+  while (auto* table = dynamic_cast<THtmlTable*>(cell->front().get())) {
+    rects.push_back(table->TableRect);
+    cell = table->Places.front().Cell->Cell.get();
+  }
+  ASSERT_EQ(rects.size(), 40u);
+  const auto& text = static_cast<TSection&>(*cell->front()).Lines.front();
+  for (size_t i = 1; i < rects.size(); ++i) {
+    EXPECT_GT(rects[i].Top, rects[i - 1].Top) << i;
+    EXPECT_LE(rects[i].Bottom, rects[i - 1].Bottom) << i;
+  }
+  EXPECT_GE(text.Y, rects.back().Top);
+  EXPECT_LE(text.Y + text.Height(), rects.back().Bottom);
 }
 
 TEST(Paint, TooManyColumnsFailsLayout) {
