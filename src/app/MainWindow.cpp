@@ -25,8 +25,9 @@
 #include "qt/ClockPane.h"
 #include "qt/MarqueePane.h"
 #include "qt/QtClipboard.h"
-#include "qt/QtSrcEditWidget.h"
 #include "qt/QtFonts.h"
+#include "qt/QtPreviewWidget.h"
+#include "qt/QtSrcEditWidget.h"
 #include "qt/SizePanel.h"
 
 namespace tessaly {
@@ -65,6 +66,18 @@ T* TOsnovnFRM::Component(const char* name) const {
   return component;
 }
 
+void TOsnovnFRM::PlaceViewer() {
+  Viewer = new QtPreviewWidget(ViewerArea);
+  Viewer->setObjectName(QStringLiteral("Viewer"));
+  preview::THtmlPreview& viewer = Viewer->Viewer();
+  viewer.SetDefFontName("Times New Roman");
+  viewer.SetDefPreFontName("Courier New");
+  viewer.SetHistoryMaxCount(0);
+  viewer.SetNoSelect(false);
+  viewer.SetBorderStyle(preview::pbFocused);
+  ViewerArea->layout()->addWidget(Viewer);
+}
+
 void TOsnovnFRM::BuildLayout() {
   BuildMainMenu(menuBar());
 
@@ -87,6 +100,7 @@ void TOsnovnFRM::BuildLayout() {
   ViewerArea = Component<QFrame>("ViewerArea");
   SrcEditArea = Component<QFrame>("SrcEditArea");
   SrcEdit = BuildSrcEdit(SrcEditArea, *clipboard_, *htmlHighlighter_);
+  PlaceViewer();
   WebBrowser = Component<TBrowserView>("WebBrowser");
   StatusM = Component<TMarqueePane>("StatusM");
   StatusPanel = Component<QLabel>("StatusPanel");

@@ -23,6 +23,7 @@ class QtSrcEditWidget;
 class THtmlHighlighter;
 class TShell;
 class TAboutForm;
+class QtPreviewWidget;
 class TBrowserView;
 class TClockPane;
 class TMarqueePane;
@@ -70,6 +71,7 @@ public:
   QTabWidget* HTMLPageControl = nullptr;
   // Where the preview viewer and the source editor are placed.
   QFrame* ViewerArea = nullptr;
+  QtPreviewWidget* Viewer = nullptr;
   QFrame* SrcEditArea = nullptr;
   QtSrcEditWidget* SrcEdit = nullptr;
   TBrowserView* WebBrowser = nullptr;
@@ -81,6 +83,7 @@ public:
 
 private:
   void BuildLayout();
+  void PlaceViewer();
   void ConnectCommands();
   void ConnectMenuItem(const char* name, void (TOsnovnFRM::*handler)());
   template <typename T>

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "preview/IndentManager.h"
 #include "preview/SectionBase.h"
 
 namespace tessaly::preview {
@@ -29,6 +30,22 @@ public:
   int DocPosOf(int sourceIndex, bool prev);
   void NumberCursorPositions(int& curs);
   void FontsChanged();
+
+  IndentManager IMgr;
+  int CellHeight = 0;  // set by layout
+
+  // Lays the blocks out one below the other from y between `left` and
+  // `left + width`; returns the height, floats included.
+  int DoLayout(TCanvas& canvas, int y, int left, int width, int& maxWidth, int& curs);
+  // Paints the blocks meeting `clip`, shifted by (dx, dy) from where they were laid out.
+  void Draw(TCanvas& canvas, const TRect& clip, int dx, int dy);
+  void WidthRange(TCanvas& canvas, int& min, int& max);
+  void ShiftY(int dy);
+  bool LinkAt(TCanvas& canvas, int x, int y, TFontObj*& font, TUrlTarget*& target);
+  TImageObj* ImageAt(int x, int y, TPoint& inImage);
+  int CursorAt(TCanvas& canvas, int x, int y);
+  bool CursorPoint(TCanvas& canvas, int curs, TPoint& at);
+  bool CharAt(int curs, char& ch, TSection*& section);
 };
 
 }  // namespace tessaly::preview

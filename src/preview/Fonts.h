@@ -54,6 +54,7 @@ public:
   TMyFont TheFont;
   TUrlTarget UrlTarget;  // empty Url: not a link
   int SubSup;            // 0 none, 1 subscript, 2 superscript
+  bool Visited = false;  // a link whose address was visited
 
   // The font as drawn: sub- and superscripts at three quarters of the size.
   TFontSpec DrawnSpec() const;

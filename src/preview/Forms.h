@@ -17,6 +17,9 @@ class TSectionList;
 class THtmlForm;
 class TImageObj;
 
+// Text controls measure themselves in the fixed-pitch face at 10 points.
+void SetControlFont(TCanvas& canvas, const TSectionList& document);
+
 class TFormControlObj {
 public:
   TFormControlObj(TSectionList* document, THtmlForm* form, int pos, const TAttributeList& attributes);
@@ -31,6 +34,7 @@ public:
   std::string Name;
   std::string OnClickMessage;
   bool Shown = false;
+  TRect Place;          // where layout put it, document coordinates
 
   virtual const char* KindName() const = 0;
   virtual bool HasCodeCharacter() const { return true; }

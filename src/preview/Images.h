@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "platform/Bitmap.h"
+#include "platform/Canvas.h"
+#include "preview/pictures/GifAnimation.h"
 #include "preview/Attributes.h"
 #include "preview/Fonts.h"
 
@@ -24,6 +26,8 @@ public:
   int HSpace = 0;
   int VSpace = 0;
   int Indent = 0;        // X from the left edge when floating
+  int DrawX = 0;         // where layout put it, document coordinates
+  int DrawY = 0;
   bool Floating() const { return ImageAlign == 3 || ImageAlign == 4; }
 };
 
@@ -43,9 +47,19 @@ public:
   std::string MapName;       // upper case, without '#'
   bool Active = false;       // animate while hovered
   std::shared_ptr<TBitmap> Bitmap;  // shared with the image cache; carries the mask
+  std::unique_ptr<TGifAnimation> Animation;  // animated GIFs: this image's own frame position
   bool ImageKnown = false;   // the drawn size is final
+  enum class TLoad { NotAsked, Pending, Loaded, Failed } LoadState = TLoad::NotAsked;
   TImageFormControlObj* MyFormControl = nullptr;  // INPUT TYPE=IMAGE it stands for
   TSectionList* Document;
+
+  // Asks the document for the picture once, then sets the drawn size for a
+  // line `availableWidth` wide.
+  void Measure(TCanvas& canvas, int availableWidth);
+  // The picture drawn: the image, or the placeholder or error picture.
+  const TBitmap& Picture() const;
+  void Draw(TCanvas& canvas, int x, int y) const;
+  TRect DrawRect() const { return {DrawX, DrawY, DrawX + ImageWidth, DrawY + ImageHeight}; }
 };
 
 // A clickable region of an image map, in image coordinates.

@@ -33,6 +33,22 @@ struct IndexObj {
   friend bool operator==(const IndexObj&, const IndexObj&) = default;
 };
 
+// One laid-out line of a section, in document coordinates.
+struct LineRec {
+  int Start = 0;        // first character
+  int Ln = 0;           // characters
+  int Y = 0;            // top
+  int LineHt = 0;       // tallest font
+  int Descent = 0;      // below the baseline
+  int SpaceBefore = 0;  // added above for tall objects
+  int SpaceAfter = 0;   // added below
+  int LineIndent = 0;   // X of the first character
+  int Width = 0;        // without trailing spaces
+  int DrawHeight = 0;   // including floats that start in it
+  int Height() const { return SpaceBefore + LineHt + SpaceAfter; }
+  int Baseline() const { return Y + SpaceBefore + LineHt - Descent; }
+};
+
 // Everything the parser has in effect when a font run starts.
 struct TFontState {
   const TMyFont* Font;
@@ -61,6 +77,7 @@ public:
   int FirstLineIndent = 0;  // left edge of the first line, set by layout
   std::unique_ptr<TMyFont> StartFont;  // list items: the font their marker is drawn in
   bool Closed = false;
+  std::vector<LineRec> Lines;  // rebuilt by every layout
 
   virtual void AddToken(const TokenObj& token, bool noBreak);
   void AddChar(char ch, int index);
@@ -75,13 +92,33 @@ public:
   // Terminates the text and turns the per-character indices into runs.
   void Close();
 
+  int Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidth, int& curs) override;
+  int Paint(TCanvas& canvas, const TRect& clip, IndentManager& indent, int x, int y) override;
+  bool LinkAt(TCanvas& canvas, int x, int y, TFontObj*& font, TUrlTarget*& target) override;
+  TImageObj* ImageAt(int x, int y, TPoint& inImage) override;
+  int CursorAt(TCanvas& canvas, int x, int y) override;
+  bool CursorPoint(TCanvas& canvas, int curs, TPoint& at) override;
+  bool CharAt(int curs, char& ch, TSection*& section) override;
+  void WidthRange(TCanvas& canvas, int& min, int& max) override;
+  void ShiftY(int dy) override;
   int SourcePosOf(int curs) override;
   int DocPosOf(int sourceIndex, bool prev) override;
   void NumberCursorPositions(int& curs) override;
   void FontsChanged() override;
 
+  // The run that draws character `pos`, the image or control at a code character.
+  TFontObj* FontAt(int pos) const;
+  TImageObj* ImageAtPos(int pos) const;
+  TFormControlObj* ControlAtPos(int pos) const;
+  // The end of the piece that starts at `pos`: the next font change or object.
+  int PieceEnd(int pos, int end) const;
+  // The width of characters [start, end) drawn in one line.
+  int TextWidth(TCanvas& canvas, int start, int end) const;
+
   // The source index of every character, expanded from the runs.
   std::vector<int> SourceIndices() const;
+  // Preformatted lines never wrap.
+  virtual bool Wraps() const { return true; }
   // The list marker drawn on the first line ("" for none).
   virtual std::string MarkerText() const { return {}; }
 
@@ -91,6 +128,13 @@ protected:
   void Unregister(const TFontObj& run);  // from the document's link list
 
 private:
+  int FitCount(TCanvas& canvas, int start, int y, IndentManager& indent, std::vector<TImageObj*>& placedFloats);
+  int ChooseBreak(int start, int fit) const;
+  void FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent);
+  void DrawLine(TCanvas& canvas, const LineRec& line, int dx, int dy);
+  void DrawMarker(TCanvas& canvas, int dx, int dy);
+  void MeasureObjects(TCanvas& canvas, IndentManager& indent, int y, int& maxWidth);
+
   bool onlyFloatingImages_ = false;  // every character so far is a floating image
 };
 
@@ -100,6 +144,7 @@ public:
   using TSection::TSection;
   static constexpr int kMaxLength = 20000;
   void AddToken(const TokenObj& token, bool noBreak) override;
+  bool Wraps() const override { return false; }
 };
 
 class TUListItem : public TSection {

@@ -55,6 +55,9 @@ public:
   // Recomputes what depends on the document's settings (heights of spaces).
   virtual void ParentChanged() {}
   virtual void WidthRange(TCanvas& canvas, int& min, int& max);
+  // Moves what layout placed down by dy (table cells are laid out before
+  // their rows are placed).
+  virtual void ShiftY(int dy) { YValue += dy; }
 
   // Gives the block its cursor positions from `curs` on, in document order;
   // layout does the same as it goes, this serves mapping before a layout.

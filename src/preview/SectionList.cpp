@@ -4,13 +4,18 @@ namespace tessaly::preview {
 
 TSectionList::TSectionList() : TCell(this) {}
 
+const std::shared_ptr<TBitmap>& TSectionList::PendingImage() {
+  static const auto pending = std::make_shared<TBitmap>();
+  return pending;
+}
+
 TSectionList::~TSectionList() { Clear(); }
 
 void TSectionList::Clear() {
   // Registries point into the blocks and forms: drop them first.
   LinkList.clear();
   FormControlList.clear();
-  AGifList.clear();
+  AGifList.Clear();
   MissingImages.clear();
   ActiveLink = nullptr;
   ActiveImage = nullptr;

@@ -12,6 +12,7 @@
 #include "preview/Fonts.h"
 #include "preview/Forms.h"
 #include "preview/Images.h"
+#include "preview/pictures/GifAnimationList.h"
 
 namespace tessaly::preview {
 
@@ -59,9 +60,15 @@ public:
   int YOff = 0;  // scroll position
   bool YOffChange = false;
   int SelB = 0, SelE = 0;
+  int CaretPos = 0;   // for the dummy caret
+
+  // Set by layout: the widest line (from the left edge) and the height.
+  int MaxWidth = 0;
+  int DocHeight = 0;
+  int ClientHeight = 0;  // the viewer's, for percent table heights
 
   std::vector<std::unique_ptr<THtmlForm>> HtmlFormList;
-  std::vector<TImageObj*> AGifList;  // animated images
+  TGifAnimationList AGifList;  // animated images, advanced by the viewer's timer
   std::vector<std::unique_ptr<TMapItem>> MapList;
   std::vector<TFormControlObj*> FormControlList;
   std::vector<TPendingImage> MissingImages;
@@ -71,13 +78,20 @@ public:
 
   // Callbacks set by the viewer.
   std::function<std::shared_ptr<TBitmap>(const std::string& source)> GetImage;
+  // An animation of its own for one image, when the picture is an animated GIF.
+  std::function<std::unique_ptr<TGifAnimation>(const std::string& source)> GetAnimation;
   std::function<std::string(const std::string& name)> ExpandName;
   std::function<void(const std::string& action, const std::string& target, const std::string& encType,
                      const std::string& method, const std::vector<std::string>& results)>
       SubmitForm;
   std::function<void(const std::string& name, const std::string& language, const char* script)> ScriptEvent;
   std::function<void()> BackgroundChange;
+  // Shows a form control's widget at a rectangle of the painted surface.
+  std::function<void(TFormControlObj& control, const TRect& rect)> PlaceControl;
   TPreviewParser* Parser = nullptr;
+
+  // What GetImage answers for a picture that will come later.
+  static const std::shared_ptr<TBitmap>& PendingImage();
 
   // Frees every block, form and map, clears the registries and the selection.
   void Clear();
@@ -90,6 +104,11 @@ public:
   std::shared_ptr<TBitmap> GetBackgroundBitmap();
   // The Y of a top-level block: the heights of the blocks before it.
   int GetSectionY(int index) const;
+
+  // Lays every block out from y at `width`; returns the height below y.
+  int DoLayout(TCanvas& canvas, int y, int width);
+  // Paints what meets `clip`; the document's origin is at (x, y) on the canvas.
+  void Draw(TCanvas& canvas, const TRect& clip, int x, int y);
 
   THtmlForm* AddForm(const TAttributeList& attributes);
   // Numbers the cursor positions of the whole document from 0.

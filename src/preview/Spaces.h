@@ -30,7 +30,10 @@ public:
   TColor Color = clNone;
   bool HasColor = false;
   bool NoShade = false;
+  int XLeft = 0, XRight = 0;  // the sides at its Y, set by layout
   void ParentChanged() override;
+  int Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidth, int& curs) override;
+  int Paint(TCanvas& canvas, const TRect& clip, IndentManager& indent, int x, int y) override;
 };
 
 }  // namespace tessaly::preview

@@ -74,8 +74,37 @@ public:
   int DocPosOf(int sourceIndex, bool prev) override;
   void NumberCursorPositions(int& curs) override;
   void FontsChanged() override;
+  int Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidth, int& curs) override;
+  int Paint(TCanvas& canvas, const TRect& clip, IndentManager& indent, int x, int y) override;
+  bool LinkAt(TCanvas& canvas, int x, int y, TFontObj*& font, TUrlTarget*& target) override;
+  TImageObj* ImageAt(int x, int y, TPoint& inImage) override;
+  int CursorAt(TCanvas& canvas, int x, int y) override;
+  bool CursorPoint(TCanvas& canvas, int curs, TPoint& at) override;
+  bool CharAt(int curs, char& ch, TSection*& section) override;
+  void WidthRange(TCanvas& canvas, int& min, int& max) override;
+  void ShiftY(int dy) override;
+
+  // Where layout put the table and each cell (document coordinates).
+  struct TCellPlace {
+    TCellObj* Cell;
+    int Row, Col;
+    TRect Box;  // the cell without the spacing
+  };
+  TRect TableRect;
+  std::vector<TCellPlace> Places;
 
 private:
+  bool spansExpanded_ = false;
+  // Inserts the empty places spanning cells cover and gives cells the
+  // row's or table's colour; counts the columns.
+  void ExpandSpans();
+  void ColumnRanges(TCanvas& canvas, int workWidth, std::vector<int>& mn, std::vector<int>& mx);
+  void ColumnPercents(int workWidth);
+  void ColumnWidths(int workWidth, bool ownWidth, const std::vector<int>& mn, const std::vector<int>& mx);
+  // Row heights from the cells' contents, laid out once each.
+  std::vector<int> RowHeights(TCanvas& canvas, std::vector<int>& contentHeights);
+  TCell* CellAt(int x, int y) const;
+
   // The caption on top, the rows' cells in order, the caption at the bottom.
   std::vector<TCell*> CellsInOrder() const;
 };

@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <fstream>
 #include <sstream>
 
 #include "ParseHelpers.h"
@@ -29,11 +28,7 @@ TEST_P(GoldenDump, MatchesExpected) {
   const fs::path base = fs::path(TESSALY_TEST_DATA) / GetParam();
   ParsedPage page;
   page.Html(ReadFileBytes(base.string() + ".html"));
-  const std::string actual = page.Dump();
-  const std::string expectedPath = base.string() + ".dump";
-  const std::string expected = FileExists(expectedPath) ? ReadFileBytes(expectedPath) : std::string();
-  if (actual != expected) std::ofstream(expectedPath + ".new", std::ios::binary) << actual;
-  EXPECT_EQ(actual, expected) << "actual dump written to " << expectedPath << ".new";
+  ExpectGolden(page.Dump(), base.string() + ".dump");
 }
 
 INSTANTIATE_TEST_SUITE_P(Pages, GoldenDump, ::testing::ValuesIn(GoldenPages()),

@@ -1,8 +1,19 @@
 #include "ParseHelpers.h"
 
+#include <gtest/gtest.h>
+
+#include <fstream>
+
+#include "platform/Files.h"
 #include "preview/DocumentDump.h"
 
 namespace tessaly::preview::test {
+
+void ExpectGolden(const std::string& actual, const std::string& expectedPath) {
+  const std::string expected = FileExists(expectedPath) ? ReadFileBytes(expectedPath) : std::string();
+  if (actual != expected) std::ofstream(expectedPath + ".new", std::ios::binary) << actual;
+  EXPECT_EQ(actual, expected) << "actual dump written to " << expectedPath << ".new";
+}
 
 void ParsedPage::Html(const std::string& source) {
   Document->ScriptEvent = [this](const std::string& name, const std::string& language, const char* script) {

@@ -9,6 +9,10 @@
 
 namespace tessaly::preview::test {
 
+// Compares `actual` with the golden file; a mismatch writes `actual` beside
+// it as .new for review.
+void ExpectGolden(const std::string& actual, const std::string& expectedPath);
+
 struct ParsedPage {
   std::unique_ptr<TSectionList> Document = std::make_unique<TSectionList>();
   TNameList Names;
