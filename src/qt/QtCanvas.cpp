@@ -1,5 +1,9 @@
 #include "qt/QtCanvas.h"
 
+#include <map>
+#include <string>
+#include <tuple>
+
 #include <QGlyphRun>
 #include <QList>
 #include <QImage>
@@ -40,45 +44,68 @@ QImage ToQImage(const TBitmap& bitmap) {
   return image;
 }
 
-QtCanvas::QtCanvas(QPainter& painter, const TRect& clip)
-    : painter_(painter), qfont_(ToQFont(font_)), metrics_(qfont_), rawFont_(QRawFont::fromFont(qfont_)), clip_(clip) {
-  advances_.fill(-1);
+// A font resolved once for every canvas: pages switch fonts for every run,
+// and resolving a face costs far more than drawing with it.
+struct QtFontFace {
+  explicit QtFontFace(const TFontSpec& spec) : font(ToQFont(spec)), metrics(font), raw(QRawFont::fromFont(font)) {
+    advances.fill(-1);
+  }
+  QFont font;
+  QFontMetrics metrics;
+  QRawFont raw;
+  std::array<int, 256> advances;  // per byte, -1 until measured
+};
+
+namespace {
+
+std::shared_ptr<QtFontFace> FaceFor(const TFontSpec& spec) {
+  static std::map<std::tuple<std::string, int, int>, std::shared_ptr<QtFontFace>> faces;
+  constexpr size_t kMaxFaces = 256;
+  const auto key = std::make_tuple(spec.Name, spec.Height, static_cast<int>(spec.Style));
+  if (const auto found = faces.find(key); found != faces.end()) return found->second;
+  if (faces.size() >= kMaxFaces) faces.clear();  // canvases keep the faces they hold
+  return faces[key] = std::make_shared<QtFontFace>(spec);
+}
+
+}  // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, const TRect& clip) : painter_(painter), face_(FaceFor(font_)), clip_(clip) {
   painter_.setClipRect(ToQRect(clip));
-  painter_.setFont(qfont_);
+  painter_.setFont(face_->font);
 }
 
 void QtCanvas::SetFont(const TFontSpec& font) {
   if (font == font_) return;
   font_ = font;
-  qfont_ = ToQFont(font);
-  metrics_ = QFontMetrics(qfont_);
-  rawFont_ = QRawFont::fromFont(qfont_);
-  advances_.fill(-1);
-  painter_.setFont(qfont_);
+  face_ = FaceFor(font);
+  painter_.setFont(face_->font);
 }
 
+const QFontMetrics& QtCanvas::Metrics() const { return face_->metrics; }
+
 int QtCanvas::Advance(unsigned char byte) {
-  int& advance = advances_[byte];
-  if (advance < 0) advance = metrics_.horizontalAdvance(DrawableText(std::string_view(reinterpret_cast<const char*>(&byte), 1)));
+  int& advance = face_->advances[byte];
+  if (advance < 0)
+    advance = Metrics().horizontalAdvance(DrawableText(std::string_view(reinterpret_cast<const char*>(&byte), 1)));
   return advance;
 }
 
 TTextMetrics QtCanvas::TextMetrics() {
   TTextMetrics m;
-  m.Ascent = metrics_.ascent();
-  m.Descent = metrics_.descent();
+  m.Ascent = Metrics().ascent();
+  m.Descent = Metrics().descent();
   m.Height = m.Ascent + m.Descent;
-  m.InternalLeading = std::max(0, m.Height - qfont_.pixelSize());
-  m.ExternalLeading = std::max(0, metrics_.leading());
-  m.AveCharWidth = metrics_.averageCharWidth();
-  m.MaxCharWidth = metrics_.maxWidth();
+  m.InternalLeading = std::max(0, m.Height - face_->font.pixelSize());
+  m.ExternalLeading = std::max(0, Metrics().leading());
+  m.AveCharWidth = Metrics().averageCharWidth();
+  m.MaxCharWidth = Metrics().maxWidth();
   return m;
 }
 
 TSize QtCanvas::TextExtent(std::string_view text) {
   int width = 0;
   for (char c : text) width += Advance(static_cast<unsigned char>(c));
-  return {width, metrics_.ascent() + metrics_.descent()};
+  return {width, Metrics().ascent() + Metrics().descent()};
 }
 
 void QtCanvas::SetPen(TColor color, int width, TPenStyle style) {
@@ -155,20 +182,20 @@ void QtCanvas::DrawText(int x, int y, std::string_view text, int advance) {
     pen += advance > 0 ? advance : Advance(static_cast<unsigned char>(c));
   }
   QGlyphRun run;
-  run.setRawFont(rawFont_);
-  const QList<quint32> glyphs = rawFont_.glyphIndexesForString(drawable);
+  run.setRawFont(face_->raw);
+  const QList<quint32> glyphs = face_->raw.glyphIndexesForString(drawable);
   if (glyphs.size() != positions.size()) {
     // A character that maps to several glyphs: let Qt lay out the line.
     painter_.setPen(ToQColor(textColor_));
-    painter_.drawText(x, y + metrics_.ascent(), drawable);
+    painter_.drawText(x, y + Metrics().ascent(), drawable);
     return;
   }
   run.setGlyphIndexes(glyphs);
   run.setPositions(positions);
-  run.setUnderline(qfont_.underline());
-  run.setStrikeOut(qfont_.strikeOut());
+  run.setUnderline(face_->font.underline());
+  run.setStrikeOut(face_->font.strikeOut());
   painter_.setPen(ToQColor(textColor_));
-  painter_.drawGlyphRun(QPointF(x, y + metrics_.ascent()), run);
+  painter_.drawGlyphRun(QPointF(x, y + Metrics().ascent()), run);
 }
 
 void QtCanvas::TextOut(int x, int y, std::string_view text) {

@@ -52,13 +52,11 @@ private:
   void DrawText(int x, int y, std::string_view text, int advance);
   void ApplyPen();
   int Advance(unsigned char byte);
+  const QFontMetrics& Metrics() const;
 
   QPainter& painter_;
   TFontSpec font_;
-  QFont qfont_;
-  QFontMetrics metrics_;
-  QRawFont rawFont_;
-  std::array<int, 256> advances_;  // -1 until measured
+  std::shared_ptr<struct QtFontFace> face_;
   TColor penColor_ = clBlack;
   int penWidth_ = 1;
   TPenStyle penStyle_ = TPenStyle::psSolid;
