@@ -5,12 +5,11 @@
 #include <QCursor>
 #include <QScrollBar>
 #include <QStyleHints>
-#include <QToolTip>
 
 namespace tessaly {
 
 QtControlHost::QtControlHost(QAbstractScrollArea& area)
-    : area_(area), measureImage_(1, 1, QImage::Format_RGB32) {
+    : area_(area), measureImage_(1, 1, QImage::Format_RGB32), timers_(*this) {
   measurePainter_ = std::make_unique<QPainter>(&measureImage_);
   measureCanvas_ = std::make_unique<QtCanvas>(*measurePainter_, TRect{0, 0, 1, 1});
   const int flash = QApplication::cursorFlashTime();
@@ -175,28 +174,11 @@ bool QtControlHost::Focused() const { return area_.hasFocus(); }
 void QtControlHost::SetFocus() { area_.setFocus(Qt::MouseFocusReason); }
 
 void QtControlHost::SetCursor(TCursorShape shape) {
-  Qt::CursorShape cursor = Qt::ArrowCursor;
-  switch (shape) {
-    case TCursorShape::crDefault:
-    case TCursorShape::crArrow: break;
-    case TCursorShape::crIBeam: cursor = Qt::IBeamCursor; break;
-    case TCursorShape::crHandPoint: cursor = Qt::PointingHandCursor; break;
-    case TCursorShape::crDrag: cursor = Qt::DragMoveCursor; break;
-    case TCursorShape::crNoDrop: cursor = Qt::ForbiddenCursor; break;
-    case TCursorShape::crSizeAll: cursor = Qt::SizeAllCursor; break;
-    case TCursorShape::crHourGlass: cursor = Qt::WaitCursor; break;
-  }
+  const Qt::CursorShape cursor = QtCursorShape(shape);
   if (area_.viewport()->cursor().shape() != cursor) area_.viewport()->setCursor(cursor);
 }
 
-void QtControlHost::ShowHintText(const std::string& text, TPoint at) {
-  if (text.empty()) {
-    QToolTip::hideText();
-    return;
-  }
-  QToolTip::showText(area_.viewport()->mapToGlobal(QPoint(at.X, at.Y)), QString::fromStdString(text),
-                     area_.viewport());
-}
+void QtControlHost::ShowHintText(const std::string& text, TPoint at) { ShowHintWindow(*area_.viewport(), text, at); }
 
 int QtControlHost::DragThreshold() const { return QApplication::startDragDistance(); }
 
@@ -209,23 +191,10 @@ void QtControlHost::BeginDrag() {
 // ---- timers and posted calls ----------------------------------------------------------
 
 int QtControlHost::StartTimer(int intervalMs, std::function<void()> tick) {
-  auto timer = std::make_unique<QTimer>();
-  timer->setInterval(intervalMs);
-  connect(timer.get(), &QTimer::timeout, this, std::move(tick));
-  timer->start();
-  const int id = nextTimer_++;
-  timers_[id] = std::move(timer);
-  return id;
+  return timers_.Start(intervalMs, std::move(tick));
 }
 
-// A timer may be stopped from its own tick: it is deleted once that returns.
-void QtControlHost::StopTimer(int id) {
-  const auto found = timers_.find(id);
-  if (found == timers_.end()) return;
-  found->second->stop();
-  found->second.release()->deleteLater();
-  timers_.erase(found);
-}
+void QtControlHost::StopTimer(int id) { timers_.Stop(id); }
 
 void QtControlHost::PostCall(std::function<void()> call) {
   QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);

@@ -20,6 +20,7 @@
 #include "editor/SrcEditTypes.h"
 #include "platform/ControlHost.h"
 #include "qt/QtCanvas.h"
+#include "qt/QtWindowServices.h"
 
 class QAbstractScrollArea;
 class QScrollBar;
@@ -95,8 +96,7 @@ private:
   QRect caret_;
   QRect drawnCaret_;  // what the last paint put on screen
   QTimer blinkTimer_;
-  std::map<int, std::unique_ptr<QTimer>> timers_;
-  int nextTimer_ = 1;
+  QtTimerSet timers_;
 };
 
 }  // namespace tessaly

@@ -11,7 +11,6 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QTimer>
-#include <QToolTip>
 
 #include "preview/Forms.h"
 #include "qt/Cp1251Text.h"
@@ -38,22 +37,10 @@ unsigned ShiftOf(Qt::KeyboardModifiers modifiers) {
   return shift;
 }
 
-Qt::CursorShape QtShape(TCursorShape shape) {
-  switch (shape) {
-    case TCursorShape::crIBeam: return Qt::IBeamCursor;
-    case TCursorShape::crHandPoint: return Qt::PointingHandCursor;
-    case TCursorShape::crSizeAll: return Qt::SizeVerCursor;
-    case TCursorShape::crHourGlass: return Qt::WaitCursor;
-    case TCursorShape::crNoDrop: return Qt::ForbiddenCursor;
-    case TCursorShape::crDrag: return Qt::DragMoveCursor;
-    default: return Qt::ArrowCursor;
-  }
-}
-
 }  // namespace
 
 QtPreviewWidget::QtPreviewWidget(QWidget* parent)
-    : QWidget(parent), measureImage_(1, 1, QImage::Format_RGB32), measurePainter_(&measureImage_) {
+    : QWidget(parent), measureImage_(1, 1, QImage::Format_RGB32), measurePainter_(&measureImage_), timers_(*this) {
   measureCanvas_ = std::make_unique<QtCanvas>(measurePainter_, TRect{0, 0, 1, 1});
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
@@ -71,10 +58,7 @@ QtPreviewWidget::QtPreviewWidget(QWidget* parent)
   hBar_->setSingleStep(15);
 }
 
-QtPreviewWidget::~QtPreviewWidget() {
-  viewer_.reset();
-  for (auto& [id, timer] : timers_) delete timer;
-}
+QtPreviewWidget::~QtPreviewWidget() { viewer_.reset(); }
 
 TSize QtPreviewWidget::ClientSize() const { return {width(), height()}; }
 
@@ -120,29 +104,15 @@ void QtPreviewWidget::PlaceScrollBars() {
 bool QtPreviewWidget::HasCapture() const { return QWidget::mouseGrabber() == this; }
 bool QtPreviewWidget::Focused() const { return hasFocus(); }
 void QtPreviewWidget::SetFocus() { setFocus(Qt::MouseFocusReason); }
-void QtPreviewWidget::SetCursor(TCursorShape shape) { setCursor(QtShape(shape)); }
+void QtPreviewWidget::SetCursor(TCursorShape shape) { setCursor(QtCursorShape(shape)); }
 
-void QtPreviewWidget::ShowHintText(const std::string& text, TPoint at) {
-  if (text.empty()) QToolTip::hideText();
-  else QToolTip::showText(mapToGlobal(QPoint(at.X, at.Y)), QStringFromCp1251(text), this);
-}
+void QtPreviewWidget::ShowHintText(const std::string& text, TPoint at) { ShowHintWindow(*this, text, at); }
 
 int QtPreviewWidget::StartTimer(int intervalMs, std::function<void()> tick) {
-  auto* timer = new QTimer(this);
-  timer->setInterval(intervalMs);
-  connect(timer, &QTimer::timeout, this, std::move(tick));
-  timer->start();
-  timers_[++lastTimer_] = timer;
-  return lastTimer_;
+  return timers_.Start(intervalMs, std::move(tick));
 }
 
-void QtPreviewWidget::StopTimer(int id) {
-  const auto it = timers_.find(id);
-  if (it == timers_.end()) return;
-  it->second->stop();
-  it->second->deleteLater();
-  timers_.erase(it);
-}
+void QtPreviewWidget::StopTimer(int id) { timers_.Stop(id); }
 
 void QtPreviewWidget::PostCall(std::function<void()> call) {
   QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);

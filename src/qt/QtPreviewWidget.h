@@ -14,9 +14,9 @@
 #include "preview/FormWidgets.h"
 #include "preview/HtmlPreview.h"
 #include "qt/QtCanvas.h"
+#include "qt/QtWindowServices.h"
 
 class QScrollBar;
-class QTimer;
 
 namespace tessaly {
 
@@ -77,8 +77,7 @@ private:
   QScrollBar* vBar_;
   QScrollBar* hBar_;
   std::unique_ptr<preview::THtmlPreview> viewer_;
-  std::map<int, QTimer*> timers_;
-  int lastTimer_ = 0;
+  QtTimerSet timers_;
   std::map<preview::TFormControlObj*, QWidget*> controls_;
 };
 
