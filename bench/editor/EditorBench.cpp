@@ -16,7 +16,7 @@
 #include "highlight/HtmlHighlighter.h"
 #include "platform/Clipboard.h"
 #include "platform/HeadlessControlHost.h"
-#include "editor/PeakMemory.h"
+#include "support/PeakMemory.h"
 #include "support/RatioReporter.h"
 #include "support/SampleHtml.h"
 

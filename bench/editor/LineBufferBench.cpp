@@ -12,7 +12,7 @@
 
 #include "editor/SrcEditStringList.h"
 #include "platform/Files.h"
-#include "editor/PeakMemory.h"
+#include "support/PeakMemory.h"
 #include "support/RatioReporter.h"
 
 namespace {

@@ -11,7 +11,7 @@
 #include <QScrollBar>
 #include <memory>
 
-#include "editor/PeakMemory.h"
+#include "support/PeakMemory.h"
 #include "highlight/HtmlHighlighter.h"
 #include "platform/Clipboard.h"
 #include "qt/Cp1251Text.h"

@@ -31,7 +31,7 @@ const std::vector<TTopMenuSpec>& MainMenuTable() {
         {"FormatTextBTN", "Форматировать текст"}}},
       {"Settings1", "Настройки",
        {{"Language1", "Язык(Language)", nullptr, true,
-         {{"Ruslang", "Русский"}, {"LanguageEnglish1", "English"}, {"OtherLanguage1", "Другой..."}}}}},
+         {{"Ruslang", "Русский"}, {"LanguageEnglish1", "English"}, {"Ruslang2", "Другой..."}}}}},
       {"Help1", "&Help",
        {{"N4", "&About..."},
         {"SiteItem", "Сайт программы"},

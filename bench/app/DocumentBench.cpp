@@ -1,0 +1,159 @@
+// bench_documents: opening a 1 MB and a 10 MB page through the main window
+// (the file read, the editor loaded, the viewer laid out, the window painted)
+// and saving the 10 MB page, beside a window of stock Qt widgets doing the
+// same work (QPlainTextEdit for the source, QTextBrowser for the page); each
+// run reports its peak resident memory, ratios come last.
+
+#include <benchmark/benchmark.h>
+
+#include <QApplication>
+#include <QImage>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QTextBrowser>
+
+#include <filesystem>
+#include <memory>
+
+#include "TempDir.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "platform/Files.h"
+#include "platform/ProgramDirectory.h"
+#include "platform/ScriptedDialogs.h"
+#include "platform/Shell.h"
+#include "qt/Cp1251Text.h"
+#include "support/PeakMemory.h"
+#include "support/RatioReporter.h"
+#include "support/SampleHtml.h"
+
+namespace tessaly::bench {
+namespace {
+
+constexpr int kWidth = 1000;
+constexpr int kHeight = 700;
+
+class NoShell : public TShell {
+public:
+  bool Open(const std::string&, const std::string&) override { return true; }
+  void Terminate() override {}
+};
+
+test::TempDir& Folder() {
+  static test::TempDir folder;
+  return folder;
+}
+
+std::string PagePath(size_t megabytes) {
+  const std::string path = Folder().File("page" + std::to_string(megabytes) + ".htm");
+  if (!FileExists(path)) WriteFileAtomically(path, SampleHtml(megabytes << 20));
+  return path;
+}
+
+void Render(QWidget& window) {
+  QImage image(window.size(), QImage::Format_RGB32);
+  window.render(&image);
+  benchmark::DoNotOptimize(image.constBits());
+}
+
+void ReportPeak(benchmark::State& state) { state.counters["peak_MiB"] = PeakMemoryMiB(); }
+
+struct Editor {
+  Editor() : forms(dialogs, shell, "bench") {
+    forms.OsnovnFRM().resize(kWidth, kHeight);
+    forms.OsnovnFRM().show();
+  }
+  ScriptedDialogs dialogs;
+  NoShell shell;
+  TApplicationForms forms;
+};
+
+void OpenInWindow(benchmark::State& state) {
+  const std::string path = PagePath(static_cast<size_t>(state.range(0)));
+  ResetPeakMemory();
+  Editor editor;
+  TOsnovnFRM& window = editor.forms.OsnovnFRM();
+  for (auto _ : state) {
+    editor.dialogs.AnswerOpenFile(path);
+    window.Open1Click();
+    Render(window);
+  }
+  ReportPeak(state);
+}
+
+void SaveFromWindow(benchmark::State& state) {
+  Editor editor;
+  TOsnovnFRM& window = editor.forms.OsnovnFRM();
+  editor.dialogs.AnswerOpenFile(PagePath(10));
+  window.Open1Click();
+  window.SetFileName(Folder().File("saved.htm"));
+  ResetPeakMemory();
+  for (auto _ : state) window.Save1Click();
+  ReportPeak(state);
+}
+
+// ---- stock Qt widgets -----------------------------------------------------------
+
+struct StockWindow {
+  StockWindow() {
+    splitter.setOrientation(Qt::Vertical);
+    splitter.addWidget(&page);
+    splitter.addWidget(&source);
+    splitter.resize(kWidth, kHeight);
+    splitter.show();
+  }
+  QSplitter splitter;
+  QTextBrowser page;
+  QPlainTextEdit source;
+};
+
+void OpenInStockWidgets(benchmark::State& state) {
+  const std::string path = PagePath(static_cast<size_t>(state.range(0)));
+  ResetPeakMemory();
+  StockWindow window;
+  for (auto _ : state) {
+    const QString text = QStringFromCp1251(ReadFileBytes(path));
+    window.source.setPlainText(text);
+    window.page.setHtml(text);
+    Render(window.splitter);
+  }
+  ReportPeak(state);
+}
+
+void SaveFromStockWidgets(benchmark::State& state) {
+  StockWindow window;
+  window.source.setPlainText(QStringFromCp1251(ReadFileBytes(PagePath(10))));
+  const std::string path = Folder().File("saved-stock.htm");
+  ResetPeakMemory();
+  for (auto _ : state) WriteFileAtomically(path, Cp1251FromQString(window.source.toPlainText()));
+  ReportPeak(state);
+}
+
+}  // namespace
+}  // namespace tessaly::bench
+
+int main(int argc, char** argv) {
+  using namespace tessaly::bench;
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  tessaly::PrepareApplication();
+  QApplication application(argc, argv);
+  tessaly::SetUpApplication(application);
+  tessaly::SetProgramDirectory(Folder().File("program"));
+  const auto add = [](const char* name, void (*run)(benchmark::State&), int iterations) {
+    return benchmark::RegisterBenchmark(name, run)
+        ->Unit(benchmark::kMillisecond)
+        ->Iterations(iterations)
+        ->Repetitions(3)
+        ->ReportAggregatesOnly(true);
+  };
+  add("open/window", OpenInWindow, 2)->Arg(1)->Arg(10);
+  add("open/stock-widgets", OpenInStockWidgets, 2)->Arg(1)->Arg(10);
+  add("save/window", SaveFromWindow, 3);
+  add("save/stock-widgets", SaveFromStockWidgets, 3);
+  const std::vector<std::pair<std::string, std::string>> pairs = {
+      {"open/window/1/iterations:2/repeats:3", "open/stock-widgets/1/iterations:2/repeats:3"},
+      {"open/window/10/iterations:2/repeats:3", "open/stock-widgets/10/iterations:2/repeats:3"},
+      {"save/window/iterations:3/repeats:3", "save/stock-widgets/iterations:3/repeats:3"},
+  };
+  return RunWithRatios(argc, argv, pairs);
+}
