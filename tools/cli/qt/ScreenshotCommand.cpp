@@ -11,6 +11,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
 #include "cli/Command.h"
+#include "cli/qt/WindowApplication.h"
 #include "platform/Exception.h"
 #include "platform/Files.h"
 #include "qt/QtSrcEditWidget.h"
@@ -47,13 +48,7 @@ void Screenshot(const Arguments& args) {
     else throw UsageError{kUsage};
   }
 
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  PrepareApplication();
-  int argc = 1;
-  char name[] = "tessaly-cli";
-  char* argv[] = {name, nullptr};
-  QApplication application(argc, argv);
-  SetUpApplication(application);
+  WindowApplication application;
   // Nobody is there to answer; a question during start-up is answered with its default.
   ScriptedDialogs dialogs;
   QtShell shell;

@@ -12,6 +12,7 @@
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
 #include "cli/Command.h"
+#include "cli/qt/WindowApplication.h"
 #include "cli/qt/ui/UiDialogs.h"
 #include "cli/qt/ui/UiDriver.h"
 #include "platform/ProgramDirectory.h"
@@ -106,13 +107,7 @@ void RunUi(const Arguments& args) {
   const Options options = ParseOptions(args);
   const std::vector<std::string> script = ScriptLines(options.script);
   if (!options.programDir.empty()) SetProgramDirectory(options.programDir);
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
-  PrepareApplication();
-  int argc = 1;
-  char name[] = "tessaly-cli";
-  char* argv[] = {name, nullptr};
-  QApplication application(argc, argv);
-  SetUpApplication(application);
+  WindowApplication application;
   // Lines after "close" still run and print.
   QApplication::setQuitOnLastWindowClosed(false);
   DriverDialogs dialogs;

@@ -5,6 +5,7 @@
 
 #include "cli/qt/ui/UiScript.h"
 #include "platform/Paths.h"
+#include "platform/ScriptedDialogs.h"
 
 namespace tessaly::cli {
 
@@ -21,19 +22,6 @@ const char* NameOf(TModalResult result) {
   for (const ResultName& entry : ResultNames)
     if (entry.Result == result) return entry.Name;
   return "none";
-}
-
-TModalResult DefaultResult(TMsgDlgBtn button) {
-  switch (button) {
-    case mbYes: return mrYes;
-    case mbNo: return mrNo;
-    case mbOK: return mrOk;
-    case mbCancel: return mrCancel;
-    case mbAbort: return mrAbort;
-    case mbRetry: return mrRetry;
-    case mbIgnore: return mrIgnore;
-  }
-  return mrNone;
 }
 
 void Print(const std::string& line) { std::printf("%s\n", line.c_str()); }
@@ -92,7 +80,7 @@ bool DriverDialogs::Queue(const std::string& kind, const std::string& answer) {
 
 TModalResult DriverDialogs::MessageDlg(const std::string& text, const std::string&, TMsgDlgType, TMsgDlgButtons,
                                        TMsgDlgBtn defaultButton) {
-  TModalResult result = DefaultResult(defaultButton);
+  TModalResult result = ScriptedDialogs::ResultOf(defaultButton);
   if (!messages_.empty()) {
     result = messages_.front();
     messages_.pop_front();
