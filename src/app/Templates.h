@@ -14,19 +14,9 @@ constexpr int TemplateCount = 13;
 std::string_view BuiltinTemplateLibrary();
 void LoadShablonList(strlib::TStrLibList& list);
 
-struct TTemplateButtonSpec {
-  const char* Caption;
-  const char* Hint;  // UTF-8
-  int Entry;         // index into the template library
-};
-
-// Button "1" shows the program's own page (entry 3), then the rest in order.
-constexpr TTemplateButtonSpec kTemplateButtons[TemplateCount] = {
-    {"1", "шаблон от Velmora", 3}, {"2", "очень простой", 0}, {"3", "немного картинок", 1},
-    {"4", " ", 2},                 {"5", " ", 4},             {"6", " ", 5},
-    {"7", " ", 6},                 {"8", " ", 7},             {"9", " ", 8},
-    {"10", " ", 9},                {"11", " ", 10},           {"12", "с квадратными кнопками", 11},
-    {"13", " ", 12},
-};
+// The entry each template button applies, button "1" first: the program's
+// own page (entry 3) leads, then the others in order. The buttons' captions
+// and hints are in the tool page table.
+constexpr int kTemplateButtonEntries[TemplateCount] = {3, 0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12};
 
 }  // namespace tessaly

@@ -45,8 +45,7 @@ TEST(Templates, BuiltInLibraryHoldsEveryPageByteForByte) {
 }
 
 TEST(Templates, ButtonOneShowsTheProgramsOwnPageAndEveryEntryHasOneButton) {
-  std::vector<int> entries;
-  for (const TTemplateButtonSpec& button : kTemplateButtons) entries.push_back(button.Entry);
+  const std::vector<int> entries(std::begin(kTemplateButtonEntries), std::end(kTemplateButtonEntries));
   EXPECT_EQ(entries, (std::vector<int>{3, 0, 1, 2, 4, 5, 6, 7, 8, 9, 10, 11, 12}));
   strlib::TStrLibList list;
   LoadShablonList(list);
