@@ -8,8 +8,10 @@
 
 #include <filesystem>
 
+#include "MainWindowFixture.h"
 #include "TempDir.h"
 #include "app/AddForm.h"
+#include "app/MainWindow.h"
 #include "app/ScriptCommands.h"
 #include "app/ScriptLibrary.h"
 #include "app/SymbolTable.h"
@@ -203,6 +205,34 @@ TEST(AddForm, HasItsFieldsTypesAndStaysOpenAfterAdd) {
   form.Button2->click();
   EXPECT_FALSE(form.isVisible());
   EXPECT_EQ(form.result(), QDialog::Rejected);
+}
+
+}  // namespace
+}  // namespace tessaly
+
+namespace tessaly {
+namespace {
+
+// Snippets added, edited and deleted in one run are there in the next, on
+// the same program directory.
+TEST_F(MainWindowTest, SnippetChangesSurviveARestart) {
+  window().SkriptPageControl->setCurrentIndex(spPHP);
+  TScriptCommands commands(dialogs, *window().JavaScriptList, *window().JavaList, *window().PHPScriptList,
+                           *window().PHPList, [] { return spPHP; });
+  commands.StoreScript(stPHP, false, "abc", {"<?php echo 1; ?>"});
+  window().PHPList->setCurrentRow(0);
+  commands.StoreScript(stPHP, true, "first", {"x"});
+  window().PHPList->setCurrentRow(1);
+  dialogs.AnswerMessage(mrYes);
+  window().ToolButton34Click();
+  const std::vector<std::string> before = Rows(*window().PHPList);
+
+  forms.reset();
+  forms = std::make_unique<TApplicationForms>(dialogs, shell, "1.2.3");
+  EXPECT_EQ(Rows(*window().PHPList), before);
+  EXPECT_EQ(before.front(), "first");
+  EXPECT_EQ(before.back(), "abc");
+  EXPECT_EQ(window().SymbolList->count(), 207);
 }
 
 }  // namespace
