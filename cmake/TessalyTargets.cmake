@@ -53,7 +53,7 @@ endfunction()
 # bin/ beside the shipped folders of data/, so a build runs as a portable
 # unpack would. Folders without shipped files are still made (the program
 # directory is recognised by its script/ folder).
-set(TESSALY_SHIPPED_FOLDERS script lang)
+set(TESSALY_SHIPPED_FOLDERS script lang images)
 set(TESSALY_PROGRAM_DIR ${CMAKE_BINARY_DIR}/bin)
 function(tessaly_program_files)
   set(commands)

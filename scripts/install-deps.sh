@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake ninja-build ccache clang lld
   unzip p7zip-full  # the ZIP tests check our archives with both when present
+  tidy  # the template tests check every built-in page with it
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   libjpeg62-turbo-dev zlib1g-dev libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

@@ -31,8 +31,11 @@ size_t RunCreationSteps(const std::vector<std::function<void()>>& steps,
 const std::vector<void (TOsnovnFRM::*)()>& TOsnovnFRM::CreationSteps() {
   static const std::vector<void (TOsnovnFRM::*)()> steps = {
       &TOsnovnFRM::ResetModified,         // 3
+      &TOsnovnFRM::LoadJavaScriptList,    // 4
+      &TOsnovnFRM::LoadPHPScriptList,     // 5
       &TOsnovnFRM::RegisterFileDrops,     // 6
       &TOsnovnFRM::ShowFirstPages,        // 7
+      &TOsnovnFRM::FillSymbolList,        // 8
       &TOsnovnFRM::ShowEmptyBrowserPage,  // 9
       &TOsnovnFRM::New1Click,             // 10: the first document
   };

@@ -111,6 +111,10 @@ void TOsnovnFRM::ApplyTemplate(const std::vector<std::string>& lines) {
   SyncSelection = true;
   LivePreview = true;
   fileName_ = UntitledPath();
+  // The templates' pictures ship in the program directory's images/; the
+  // page now lives there, so its relative references resolve there too,
+  // in the preview as in the browser page written beside it.
+  if (::chdir(ProgramDirectory().c_str()) != 0) throw EFOpenError(ProgramDirectory(), LastSystemErrorText());
   StatusM->SetCaption(QStringLiteral("Новый файл "));
   Viewer->Viewer().LoadLines(EditorLines(), std::string());
   SrcEdit->setFocus();

@@ -13,6 +13,8 @@
 #include "app/MainMenu.h"
 #include "app/Panels.h"
 #include "app/PreviewPages.h"
+#include "app/ScriptCommands.h"
+#include "app/ScriptLibrary.h"
 #include "app/ProgramInfo.h"
 #include "app/SidePanel.h"
 #include "app/SrcEditSetup.h"
@@ -139,6 +141,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectMenuItem("SiteItem", &TOsnovnFRM::SiteItemClick);
   ConnectMenuItem("Ubgrade", &TOsnovnFRM::UbgradeClick);
   ConnectToolButton("BtnKey", &TOsnovnFRM::BtnKeyClick);
+  ConnectLibraryCommands();
   ConnectSessionEnd();
 }
 

@@ -13,6 +13,7 @@
 
 #include "app/DocumentText.h"
 #include "platform/Dialogs.h"
+#include "strlib/StrLibList.h"
 
 class QFrame;
 class QLabel;
@@ -38,6 +39,8 @@ class TClockPane;
 class TMarqueePane;
 class TSizePanel;
 class Tform_MainWindow;
+class TScriptCommands;
+class TScriptLibrary;
 
 class TOsnovnFRM : public QMainWindow {
   Q_OBJECT
@@ -81,6 +84,14 @@ public:
   void WMDropFiles(const std::vector<std::string>& paths);
   void UpdateStatusCounts();
 
+  // Templates, the entity table and the snippet libraries (LibraryCommands.cpp).
+  void TemplateButtonClick(int button);  // button 0 is the one captioned "1"
+  void JavaListDblClick();
+  void SymbolListDblClick();
+  void AddScriptJavaBtnClick();
+  void ToolButton33Click();
+  void ToolButton34Click();
+
   void Timer1Timer();
   void N4Click();
   void SiteItemClick();
@@ -108,6 +119,9 @@ public:
   QLabel* StatusPanel = nullptr;
   TClockPane* ClockStatus = nullptr;
   QTimer* Timer1 = nullptr;
+  strlib::TStrLibList ShablonList;
+  std::unique_ptr<TScriptLibrary> JavaScriptList;
+  std::unique_ptr<TScriptLibrary> PHPScriptList;
   TFileDialogSpec OpenDialog = HtmlFileDialogSpec();
   TFileDialogSpec SaveDialog1 = HtmlFileDialogSpec();
 
@@ -135,6 +149,10 @@ private:
   void RegisterFileDrops();
   void ShowFirstPages();
   void ShowEmptyBrowserPage();
+  void LoadJavaScriptList();  // 4
+  void LoadPHPScriptList();   // 5
+  void FillSymbolList();      // 8
+  void ConnectLibraryCommands();
   // The editor's lines, for the viewer and for saving.
   std::vector<std::string> EditorLines() const;
   // Writes the editor's lines to `path`, with the footer when `addFooter`.
@@ -150,6 +168,7 @@ private:
   std::string fileName_;
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
+  std::unique_ptr<TScriptCommands> scriptCommands_;
 };
 
 }  // namespace tessaly

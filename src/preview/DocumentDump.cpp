@@ -141,7 +141,8 @@ private:
       out_ << Indent(depth + 1) << "row";
       if (row->BkGnd) out_ << " bgcolor=" << ColorText(row->BkColor);
       out_ << "\n";
-      for (const auto& cell : *row) CellObj("cell", *cell, depth + 2);
+      for (const auto& cell : *row)
+        if (cell) CellObj("cell", *cell, depth + 2);  // laid-out rows hold no cell where a span reaches
     }
   }
 };
@@ -209,7 +210,8 @@ void ForEachSection(const TCell& cell, const std::function<void(const TSection&)
     } else if (auto* table = dynamic_cast<const THtmlTable*>(block.get())) {
       if (table->Caption && table->TopCaption) ForEachSection(*table->Caption->Cell, visit);
       for (const auto& row : table->Rows)
-        for (const auto& item : *row) ForEachSection(*item->Cell, visit);
+        for (const auto& item : *row)
+          if (item) ForEachSection(*item->Cell, visit);  // spanned places hold no cell
       if (table->Caption && !table->TopCaption) ForEachSection(*table->Caption->Cell, visit);
     }
   }

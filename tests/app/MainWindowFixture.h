@@ -42,7 +42,9 @@ inline bool ProcessEventsUntil(const std::function<bool()>& done, int millisecon
 class MainWindowTest : public testing::Test {
 protected:
   void SetUp() override {
-    // The window keeps its untitled document and settings there.
+    // The window keeps its untitled document, settings and snippet libraries
+    // there; the shipped libraries are in place as after a first start.
+    SeedProgramDirectory(programDir.File("script"), std::string(TESSALY_SOURCE_DIR) + "/data/script");
     SetProgramDirectory(programDir.Path());
     forms = std::make_unique<TApplicationForms>(dialogs, shell, "1.2.3");
     window().show();
