@@ -55,6 +55,9 @@ void SeedProgramDirectory(const std::string& directory, const std::string& defau
   if (!fs::is_directory(source, error) || fs::equivalent(source, fs::path(directory), error)) return;
   for (auto entry = fs::recursive_directory_iterator(source, error); !error && entry != fs::recursive_directory_iterator();
        entry.increment(error)) {
+    // The shipped defaults are folders; files beside them (the executables
+    // of a build tree) are no defaults.
+    if (entry.depth() == 0 && !entry->is_directory(error)) continue;
     const fs::path target = fs::path(directory) / fs::relative(entry->path(), source);
     if (entry->is_directory(error)) {
       fs::create_directories(target, error);

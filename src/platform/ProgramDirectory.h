@@ -25,8 +25,8 @@ std::string ShippedDefaultsDirectory(const std::string& executableDirectory);
 // ($XDG_DATA_HOME, $HOME; either may be empty).
 std::string ResolveProgramDirectory(const std::string& executableDirectory, const std::string& dataHome,
                                     const std::string& home);
-// Creates `directory` and copies every file of `defaults` (recursively) that
-// is missing there; files already present are never overwritten.
+// Creates `directory` and copies every file in the folders of `defaults`
+// that is missing there; files already present are never overwritten.
 void SeedProgramDirectory(const std::string& directory, const std::string& defaults);
 
 }  // namespace tessaly

@@ -44,7 +44,7 @@ protected:
   void SetUp() override {
     // The window keeps its untitled document, settings and snippet libraries
     // there; the shipped libraries are in place as after a first start.
-    SeedProgramDirectory(programDir.File("script"), std::string(TESSALY_SOURCE_DIR) + "/data/script");
+    SeedProgramDirectory(programDir.Path(), std::string(TESSALY_SOURCE_DIR) + "/data");
     SetProgramDirectory(programDir.Path());
     forms = std::make_unique<TApplicationForms>(dialogs, shell, "1.2.3");
     window().show();

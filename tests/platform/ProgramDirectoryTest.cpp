@@ -38,6 +38,7 @@ TEST(ProgramDirectory, SeedingCopiesWhatIsMissingAndKeepsTheUsersFiles) {
   ForceDirectories(defaults + "lang");
   WriteFileAtomically(defaults + "script/java.velmora", "shipped java");
   WriteFileAtomically(defaults + "script/php.velmora", "shipped php");
+  WriteFileAtomically(defaults + "tessaly", "an executable beside the folders");
   const std::string user = dir.File("user/tessaly") + "/";
   ForceDirectories(user + "script");
   WriteFileAtomically(user + "script/java.velmora", "user's own");
@@ -46,6 +47,7 @@ TEST(ProgramDirectory, SeedingCopiesWhatIsMissingAndKeepsTheUsersFiles) {
   EXPECT_EQ(ReadFileBytes(user + "script/java.velmora"), "user's own");
   EXPECT_EQ(ReadFileBytes(user + "script/php.velmora"), "shipped php");
   EXPECT_TRUE(DirectoryExists(user + "lang"));
+  EXPECT_FALSE(FileExists(user + "tessaly"));
 
   // A missing defaults folder still leaves a usable, empty program directory.
   SeedProgramDirectory(dir.File("fresh"), dir.File("nowhere"));
