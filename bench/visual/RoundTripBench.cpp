@@ -53,10 +53,10 @@ struct Page {
   }
 };
 
-Page& ThePage() {
-  static Page page;
-  return page;
-}
+// Made after the application object and gone before it: the engine's
+// profile must outlive its pages.
+std::unique_ptr<Page> thePage;
+Page& ThePage() { return *thePage; }
 
 void RoundTripOneEdit(benchmark::State& state) {
   Page& page = ThePage();
@@ -95,6 +95,7 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   tessaly::TBrowserView::PrepareProcess();
   QApplication application(argc, argv);
+  thePage = std::make_unique<Page>();
   // Starts the engine before anything is timed.
   ThePage().view.Navigate("about:<html><body></body></html>");
   ThePage().view.WaitComplete(kLoadLimitMs);
@@ -112,5 +113,6 @@ int main(int argc, char** argv) {
   benchmark::Initialize(&argc, argv);
   benchmark::RunSpecifiedBenchmarks();
   benchmark::Shutdown();
+  thePage.reset();
   return 0;
 }
