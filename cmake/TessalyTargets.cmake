@@ -48,3 +48,28 @@ function(tessaly_add_fuzzer name)
   target_link_libraries(${name} PRIVATE ${ARG_DEPENDS})
   target_link_options(${name} PRIVATE -fsanitize=fuzzer)
 endfunction()
+
+# The program directory of a build tree: `tessaly` and `tessaly-cli` sit in
+# bin/ beside the shipped folders of data/, so a build runs as a portable
+# unpack would. Folders without shipped files are still made (the program
+# directory is recognised by its script/ folder).
+set(TESSALY_SHIPPED_FOLDERS script lang)
+set(TESSALY_PROGRAM_DIR ${CMAKE_BINARY_DIR}/bin)
+function(tessaly_program_files)
+  set(commands)
+  foreach(folder IN LISTS TESSALY_SHIPPED_FOLDERS)
+    list(APPEND commands COMMAND ${CMAKE_COMMAND} -E make_directory ${TESSALY_PROGRAM_DIR}/${folder})
+    if(EXISTS ${PROJECT_SOURCE_DIR}/data/${folder})
+      list(APPEND commands COMMAND ${CMAKE_COMMAND} -E copy_directory
+           ${PROJECT_SOURCE_DIR}/data/${folder} ${TESSALY_PROGRAM_DIR}/${folder})
+    endif()
+  endforeach()
+  add_custom_target(tessaly_program_files ALL ${commands} VERBATIM)
+endfunction()
+
+# tessaly_program_executable(<target>): one of the program's executables,
+# placed in the build tree's program directory.
+function(tessaly_program_executable target)
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${TESSALY_PROGRAM_DIR})
+  add_dependencies(${target} tessaly_program_files)
+endfunction()

@@ -7,4 +7,4 @@ cmake --preset dev >/dev/null
 cmake --build --preset dev --target tessaly
 # The browser engine refuses its sandbox when run as root.
 [ "$(id -u)" -ne 0 ] || export QTWEBENGINE_DISABLE_SANDBOX=1
-exec ./build/dev/src/app/tessaly "$@"
+exec ./build/dev/bin/tessaly "$@"

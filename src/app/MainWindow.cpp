@@ -20,6 +20,7 @@
 #include "app/UpdateWindow.h"
 #include "highlight/HtmlHighlighter.h"
 #include "platform/Dialogs.h"
+#include "platform/Exception.h"
 #include "platform/Shell.h"
 #include "qt/BrowserView.h"
 #include "qt/ClockPane.h"
@@ -52,12 +53,10 @@ TOsnovnFRM::TOsnovnFRM(Dialogs& dialogs, TShell& shell, QWidget* parent)
   BuildLayout();
   ConnectCommands();
   resize(DesignWidth, DesignHeight + menuBar()->sizeHint().height());
-  RunCommand([this] { FormCreate(); });
+  FormCreate();
 }
 
-// The editor uses the clipboard and the highlighter, which go with this
-// object before the widget tree would take the editor down.
-TOsnovnFRM::~TOsnovnFRM() { delete SrcEdit; }
+TOsnovnFRM::~TOsnovnFRM() { FormDestroy(); }
 
 template <typename T>
 T* TOsnovnFRM::Component(const char* name) const {
@@ -122,27 +121,34 @@ void TOsnovnFRM::ConnectMenuItem(const char* name, void (TOsnovnFRM::*handler)()
   connect(Component<QAction>(name), &QAction::triggered, this, [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
 }
 
+void TOsnovnFRM::ConnectToolButton(const char* name, void (TOsnovnFRM::*handler)()) {
+  connect(Component<QToolButton>(name), &QToolButton::clicked, this,
+          [this, handler] { RunCommand([this, handler] { (this->*handler)(); }); });
+}
+
 void TOsnovnFRM::ConnectCommands() {
+  ConnectMenuItem("New1", &TOsnovnFRM::New1Click);
+  ConnectMenuItem("Open1", &TOsnovnFRM::Open1Click);
+  ConnectMenuItem("Save1", &TOsnovnFRM::Save1Click);
+  ConnectMenuItem("Saveas1", &TOsnovnFRM::Saveas1Click);
+  ConnectToolButton("BtnNew", &TOsnovnFRM::New1Click);
+  ConnectToolButton("BtnOpen", &TOsnovnFRM::Open1Click);
+  ConnectToolButton("BtnSave", &TOsnovnFRM::Save1Click);
   ConnectMenuItem("ExitItem", &TOsnovnFRM::ExitItemClick);
   ConnectMenuItem("N4", &TOsnovnFRM::N4Click);
   ConnectMenuItem("SiteItem", &TOsnovnFRM::SiteItemClick);
   ConnectMenuItem("Ubgrade", &TOsnovnFRM::UbgradeClick);
-  connect(Component<QToolButton>("BtnKey"), &QToolButton::clicked, this,
-          [this] { RunCommand([this] { BtnKeyClick(); }); });
+  ConnectToolButton("BtnKey", &TOsnovnFRM::BtnKeyClick);
+  ConnectSessionEnd();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {
   try {
     command();
+  } catch (const EAbort&) {
   } catch (const std::exception& error) {
     ShowError(dialogs_, error.what());
   }
-}
-
-void TOsnovnFRM::FormCreate() {
-  EditPageControl->setCurrentIndex(0);
-  HTMLPageControl->setCurrentIndex(0);
-  WebBrowser->Navigate(EmptyPageAddress);
 }
 
 void TOsnovnFRM::Timer1Timer() {

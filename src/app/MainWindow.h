@@ -1,12 +1,17 @@
 #pragma once
 // The main editor window `TOsnovnFRM` (instance `OsnovnFRM`): the tool pages,
 // the side panel, the preview pages, the menus, the status bar and the
-// 40-second status timer.
+// 40-second status timer. It is a host: its commands live in files by area
+// (documents, life cycle, creation steps, ...), each a few lines over plain
+// functions.
 
 #include <QMainWindow>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
 
 class QFrame;
 class QLabel;
@@ -14,10 +19,13 @@ class QListWidget;
 class QMenu;
 class QTabWidget;
 class QTimer;
+class QCloseEvent;
+class QDragEnterEvent;
+class QDragMoveEvent;
+class QDropEvent;
 
 namespace tessaly {
 
-class Dialogs;
 class QtClipboard;
 class QtSrcEditWidget;
 class THtmlHighlighter;
@@ -47,12 +55,31 @@ public:
 
   const std::string& FileName() const { return fileName_; }
   void SetFileName(const std::string& fileName) { fileName_ = fileName; }
+  Dialogs& UserDialogs() const { return dialogs_; }
 
   // Runs a command the way the message loop runs one: an error it raises is
-  // shown in the standard error box and the window goes on.
+  // shown in the standard error box and the window goes on; a user's Cancel
+  // (EAbort) ends it silently.
   void RunCommand(const std::function<void()>& command);
 
+  // Creation and life cycle (CreationSteps.cpp, WindowLifecycle.cpp).
   void FormCreate();
+  void FormCloseQuery(bool& canClose);
+  void FormClose();
+  void FormDestroy();
+
+  // Documents (DocumentCommands.cpp). Cancel in a question or dialog raises
+  // EAbort, which ends the calling command.
+  void New1Click();
+  void Open1Click();
+  void Save1Click();
+  void Saveas1Click();
+  void PromptSaveChanges();
+  void ApplyTemplate(const std::vector<std::string>& lines);
+  // Files dropped from the desktop's file manager.
+  void WMDropFiles(const std::vector<std::string>& paths);
+  void UpdateStatusCounts();
+
   void Timer1Timer();
   void N4Click();
   void SiteItemClick();
@@ -80,12 +107,38 @@ public:
   QLabel* StatusPanel = nullptr;
   TClockPane* ClockStatus = nullptr;
   QTimer* Timer1 = nullptr;
+  TFileDialogSpec OpenDialog;
+  TFileDialogSpec SaveDialog1;
+
+  bool BrowserEditMode = false;
+  bool LivePreview = false;
+  bool SyncSelection = false;
+  bool ContinueFromCaret = false;
+
+protected:
+  void closeEvent(QCloseEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
 private:
   void BuildLayout();
   void PlaceViewer();
   void ConnectCommands();
   void ConnectMenuItem(const char* name, void (TOsnovnFRM::*handler)());
+  void ConnectToolButton(const char* name, void (TOsnovnFRM::*handler)());
+  void ConnectSessionEnd();
+  // Creation steps of this area (the others are in their areas' files).
+  static const std::vector<void (TOsnovnFRM::*)()>& CreationSteps();
+  void ResetModified();
+  void RegisterFileDrops();
+  void ShowFirstPages();
+  void ShowEmptyBrowserPage();
+  // The editor's lines, for the viewer and for saving.
+  std::vector<std::string> EditorLines() const;
+  // Writes the editor's lines to `path`, with the footer when `addFooter`.
+  void WriteDocument(const std::string& path, bool addFooter);
+  void ShowFileSaved();
   template <typename T>
   T* Component(const char* name) const;
 

@@ -60,10 +60,7 @@ TTabExpander TabExpanderFor(int tabWidth) {
 std::vector<std::string> LoadLinesFromFile(const std::string& fileName) {
   TSrcEditStringList lines;
   lines.LoadFromFile(fileName);
-  std::vector<std::string> out;
-  out.reserve(static_cast<size_t>(lines.Count()));
-  for (int i = 0; i < lines.Count(); ++i) out.push_back(lines.Get(i));
-  return out;
+  return lines.Strings();
 }
 
 // ---- the buffer -------------------------------------------------------------
@@ -99,6 +96,13 @@ void TSrcEditStringList::GrowIfFull() {
 const std::string& TSrcEditStringList::Get(int index) const {
   static const std::string kEmpty;
   return index >= 0 && index < Count() ? lines_[static_cast<size_t>(index)].Text : kEmpty;
+}
+
+std::vector<std::string> TSrcEditStringList::Strings() const {
+  std::vector<std::string> strings;
+  strings.reserve(lines_.size());
+  for (const auto& line : lines_) strings.push_back(line.Text);
+  return strings;
 }
 
 void TSrcEditStringList::Put(int index, std::string_view text) {

@@ -58,6 +58,7 @@ public:
   void SetCapacity(int capacity);
 
   const std::string& Get(int index) const;  // empty for an index out of range
+  std::vector<std::string> Strings() const;  // every line, in order
   void Put(int index, std::string_view text);
   int Add(std::string_view text);
   void Insert(int index, std::string_view text);

@@ -35,6 +35,13 @@ public:
   using Exception::Exception;
 };
 
+// The silent failure: a user's Cancel that ends the running command without
+// a message.
+class EAbort : public Exception {
+public:
+  EAbort() : Exception("Operation aborted") {}
+};
+
 // printf-style formatting for the fixed message texts ("Invalid stringlist index %d").
 std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
 

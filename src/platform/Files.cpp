@@ -5,6 +5,8 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <new>
+#include <stdexcept>
 #include <filesystem>
 #include <system_error>
 
@@ -31,23 +33,46 @@ bool ForceDirectories(const std::string& path) {
 std::string ReadFileBytes(const std::string& path) {
   const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
   if (fd < 0) throw EFOpenError(path, LastSystemErrorText());
-  std::string bytes;
+  struct FileCloser {
+    int fd;
+    ~FileCloser() { ::close(fd); }
+  } closer{fd};
   struct stat info {};
-  if (::fstat(fd, &info) == 0 && S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
-  char block[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, block, sizeof block);
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      const std::string reason = LastSystemErrorText();
-      ::close(fd);
-      throw EFOpenError(path, reason);
+  if (::fstat(fd, &info) == 0 && S_ISDIR(info.st_mode)) throw EFOpenError(path, "It is a folder, not a file.");
+  std::string bytes;
+  // A file larger than memory allows is refused, not read until the program dies.
+  try {
+    if (S_ISREG(info.st_mode)) bytes.reserve(static_cast<size_t>(info.st_size));
+    char block[65536];
+    for (;;) {
+      const ssize_t got = ::read(fd, block, sizeof block);
+      if (got < 0) {
+        if (errno == EINTR) continue;
+        throw EFOpenError(path, LastSystemErrorText());
+      }
+      if (got == 0) break;
+      bytes.append(block, static_cast<size_t>(got));
     }
-    if (got == 0) break;
-    bytes.append(block, static_cast<size_t>(got));
+  } catch (const std::bad_alloc&) {
+    throw EFOpenError(path, "The file is too large for the memory available.");
+  } catch (const std::length_error&) {
+    throw EFOpenError(path, "The file is too large for the memory available.");
   }
-  ::close(fd);
   return bytes;
+}
+
+std::string ResolveSymbolicLinks(const std::string& path) {
+  std::string resolved = path;
+  // A bounded walk: a loop of links ends at the last one reached.
+  for (int hop = 0; hop < 40; ++hop) {
+    std::error_code error;
+    if (!std::filesystem::is_symlink(std::filesystem::symlink_status(resolved, error))) break;
+    const std::filesystem::path target = std::filesystem::read_symlink(resolved, error);
+    if (error) break;
+    resolved = target.is_absolute() ? target.string()
+                                    : (std::filesystem::path(resolved).parent_path() / target).lexically_normal().string();
+  }
+  return resolved;
 }
 
 void WriteFileAtomically(const std::string& path, std::string_view bytes) {
@@ -56,13 +81,13 @@ void WriteFileAtomically(const std::string& path, std::string_view bytes) {
   writer.Commit();
 }
 
-AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(path) {
-  tempPath_ = path + ".tmp-XXXXXX";
+AtomicFileWriter::AtomicFileWriter(const std::string& path) : path_(ResolveSymbolicLinks(path)) {
+  tempPath_ = path_ + ".tmp-XXXXXX";
   fd_ = ::mkstemp(tempPath_.data());
   if (fd_ < 0) throw EFCreateError(path, LastSystemErrorText());
   // Keep the permissions of the file being replaced.
   struct stat old {};
-  if (::stat(path.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
+  if (::stat(path_.c_str(), &old) == 0) ::fchmod(fd_, old.st_mode & 07777);
   else ::fchmod(fd_, 0644);
 }
 

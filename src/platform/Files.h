@@ -13,10 +13,15 @@ bool DirectoryExists(const std::string& path);
 // Creates the folder and its parents; false when that fails.
 bool ForceDirectories(const std::string& path);
 
-// The whole file as bytes; EFOpenError when it cannot be opened or read.
+// The whole file as bytes; EFOpenError when it cannot be opened or read, is
+// a folder, or does not fit in memory.
 std::string ReadFileBytes(const std::string& path);
 
-// Writes bytes through a temporary file renamed over `path`.
+// The file a chain of symbolic links ends at (the path itself when it is no link).
+std::string ResolveSymbolicLinks(const std::string& path);
+
+// Writes bytes through a temporary file renamed over `path`; a symbolic link
+// is followed, so its target is replaced and the link kept.
 void WriteFileAtomically(const std::string& path, std::string_view bytes);
 
 // A file written piece by piece that replaces `path` only on Commit. When the

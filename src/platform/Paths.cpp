@@ -28,8 +28,6 @@ std::string ProgramPath() {
 
 void SetProgramPath(const std::string& path) { OverriddenProgramPath() = path; }
 
-std::string ProgramDirectory() { return ExtractFilePath(ProgramPath()); }
-
 std::string ExtractFileName(std::string_view path) { return std::string(path.substr(NameStart(path))); }
 
 std::string ExtractFilePath(std::string_view path) { return std::string(path.substr(0, NameStart(path))); }

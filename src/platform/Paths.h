@@ -1,6 +1,5 @@
 #pragma once
-// File-name helpers and the program's own location. The program keeps its
-// settings, language files and snippet libraries next to its executable.
+// File-name helpers and the executable's own location.
 
 #include <string>
 #include <string_view>
@@ -12,8 +11,6 @@ constexpr char PathDelimiter = '/';
 // The executable's full path; tests may point it elsewhere.
 std::string ProgramPath();
 void SetProgramPath(const std::string& path);
-// The executable's folder, ending with the delimiter.
-std::string ProgramDirectory();
 
 // The part after the last delimiter.
 std::string ExtractFileName(std::string_view path);

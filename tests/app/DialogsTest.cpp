@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "app/StatusCounts.h"
+#include "editor/SrcEditStringList.h"
 #include "platform/ScriptedDialogs.h"
 #include "qt/QtDialogs.h"
 
@@ -89,9 +90,13 @@ TEST(StatusCounts, CountsEveryLineWithItsLineBreak) {
       {{""}, 1, 1, "зн: 2 cт: 1 сим: 1"},
       {{"\xEF\xF0\xE8\xE2\xE5\xF2"}, 7, 12, "зн: 8 cт: 12 сим: 7"},  // windows-1251 bytes count once each
   };
-  for (const Case& c : cases) EXPECT_EQ(StatusCountsText(c.lines, c.x, c.y), c.expected);
+  for (const Case& c : cases) {
+    TSrcEditStringList lines;
+    lines.AddStrings(c.lines);
+    EXPECT_EQ(StatusCountsText(lines, c.x, c.y), c.expected);
+  }
   // The "c" of "cт" is the Latin letter.
-  EXPECT_NE(StatusCountsText({}, 1, 1).find(" c\xD1\x82: "), std::string::npos);
+  EXPECT_NE(StatusCountsText(TSrcEditStringList(), 1, 1).find(" c\xD1\x82: "), std::string::npos);
 }
 
 }  // namespace tessaly

@@ -68,5 +68,31 @@ TEST(Files, ForceDirectoriesCreatesParents) {
   EXPECT_FALSE(FileExists(nested));
 }
 
+TEST(Files, AtomicWriteThroughALinkReplacesTheTargetAndKeepsTheLink) {
+  test::TempDir dir;
+  std::filesystem::create_directory(dir.File("real"));
+  const std::string target = dir.File("real/page.htm");
+  WriteFileAtomically(target, "old");
+  std::filesystem::create_symlink("real/page.htm", dir.File("link.htm"));
+  std::filesystem::create_symlink(dir.File("link.htm"), dir.File("link2.htm"));
+  WriteFileAtomically(dir.File("link2.htm"), "new");
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link.htm")));
+  EXPECT_TRUE(std::filesystem::is_symlink(dir.File("link2.htm")));
+  EXPECT_EQ(ReadFileBytes(target), "new");
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.File("real")), {}), 1);
+}
+
+TEST(Files, ReadingAFolderOrAMissingFileRaisesTheOpenError) {
+  test::TempDir dir;
+  for (const std::string& path : {dir.Path(), dir.File("gone.htm")}) {
+    try {
+      ReadFileBytes(path);
+      ADD_FAILURE() << path;
+    } catch (const EFOpenError& error) {
+      EXPECT_NE(std::string(error.what()).find(path), std::string::npos) << error.what();
+    }
+  }
+}
+
 }  // namespace
 }  // namespace tessaly

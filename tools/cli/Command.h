@@ -22,6 +22,11 @@ struct UsageError {
   std::string usage;
 };
 
+// Ends the program with this exit code; whatever it has to say is printed already.
+struct ExitCode {
+  int code;
+};
+
 // Writes bytes to stdout exactly as given.
 void WriteOut(const std::string& bytes);
 

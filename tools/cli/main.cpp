@@ -49,6 +49,9 @@ int main(int argc, char** argv) {
   try {
     found->second.run(Arguments(argv + 2, argv + argc));
     return std::fflush(stdout) == 0 ? 0 : 1;
+  } catch (const ExitCode& exit) {
+    std::fflush(stdout);
+    return exit.code;
   } catch (const UsageError& error) {
     std::fprintf(stderr, "usage: tessaly-cli %s\n", error.usage.c_str());
   } catch (const std::exception& error) {

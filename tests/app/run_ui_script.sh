@@ -1,0 +1,34 @@
+#!/usr/bin/env bash
+# Runs one window-driver script in a fresh folder (the script's data/ copied
+# in, a fresh program directory) and compares what it printed, followed by
+# every page file it wrote, with the expected NAME.out beside it. Script
+# lines "#$ COMMAND" are run by the shell in that folder first (the driver
+# skips them as comments). On a mismatch the actual output is written as
+# NAME.out.new.
+set -uo pipefail
+cli=$1
+script=$2
+expected=${script%.ui}.out
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+cp -a "$(dirname "$script")/data" "$work/data"
+cd "$work"
+grep '^#\$ ' "$script" | cut -c4- | bash -e || { echo "setup of $script failed"; exit 1; }
+touch -d '-1 second' "$work/.start"
+"$cli" ui --program-dir "$work/program" --size 1000x700 "$script" >"$work/stdout" 2>"$work/stderr"
+code=$?
+{
+  cat "$work/stdout"
+  # The driver's own errors only, not the toolkit's chatter.
+  grep -E '^(line [0-9]+:|usage:|tessaly-cli:)' "$work/stderr" | sed 's/^/! /'
+  [ "$code" -eq 0 ] || echo "exit $code"
+  # Page files the script wrote or changed, byte by byte (\r shown, $ at each LF).
+  find -L . -name '*.htm' -type f -newer "$work/.start" | sort | while read -r f; do
+    if [ -L "$f" ]; then echo "== ${f#./} (link to $(readlink "$f"))"; else echo "== ${f#./}"; fi
+    sed -n l "$f"
+  done
+} | sed "s|$work|<TMP>|g" >"$work/actual"
+if ! diff -u "$expected" "$work/actual"; then
+  cp "$work/actual" "$expected.new"
+  exit 1
+fi

@@ -1,0 +1,78 @@
+#include "cli/qt/ui/UiDriver.h"
+
+#include <QApplication>
+#include <QTimer>
+
+#include <cstdio>
+
+#include "app/MainWindow.h"
+#include "cli/qt/ui/UiScript.h"
+#include "qt/BrowserView.h"
+
+namespace tessaly::cli {
+
+void Output(const std::string& line) { std::printf("%s\n", line.c_str()); }
+
+UiDriver::UiDriver(TOsnovnFRM& window, DriverDialogs& dialogs, std::vector<std::string> script)
+    : window_(window), dialogs_(dialogs), script_(std::move(script)) {
+  connect(window_.WebBrowser, &QWebEngineView::loadStarted, this, [this] { browserLoading_ = true; });
+  connect(window_.WebBrowser, &QWebEngineView::loadFinished, this, [this] { browserLoading_ = false; });
+}
+
+void UiDriver::Start() { QTimer::singleShot(0, this, [this] { RunNext(); }); }
+
+QWidget* UiDriver::TargetWindow() const {
+  QWidget* modal = QApplication::activeModalWidget();
+  return modal != nullptr ? modal : &window_;
+}
+
+QObject* UiDriver::FindObject(const std::string& name) const {
+  const QString objectName = QString::fromStdString(name);
+  QWidget* target = TargetWindow();
+  if (target->objectName() == objectName) return target;
+  if (QObject* found = target->findChild<QObject*>(objectName)) return found;
+  if (target != &window_) return window_.findChild<QObject*>(objectName);
+  return nullptr;
+}
+
+void UiDriver::RunNext() {
+  if (finished_) return;
+  if (next_ == script_.size()) {
+    Finish(0);
+    return;
+  }
+  const size_t number = ++next_;
+  // Scheduled first: a line that opens a modal window waits inside it while
+  // the next lines run.
+  QTimer::singleShot(0, this, [this] { RunNext(); });
+  try {
+    RunLine(script_[number - 1]);
+  } catch (const std::exception& error) {
+    std::fflush(stdout);
+    std::fprintf(stderr, "line %zu: %s\n", number, error.what());
+    Finish(1);
+  }
+}
+
+void UiDriver::RunLine(const std::string& line) {
+  const std::vector<std::string> words = ScriptWords(line);
+  if (words.empty()) return;
+  for (const UiVerb& verb : ActionVerbs()) {
+    if (words[0] != verb.Name) continue;
+    const Words rest(words.begin() + 1, words.end());
+    if (rest.size() < verb.MinWords || rest.size() > verb.MaxWords)
+      throw ScriptError("wrong number of words for '" + words[0] + "'");
+    verb.Run(*this, rest);
+    return;
+  }
+  throw ScriptError("unknown command '" + words[0] + "'");
+}
+
+void UiDriver::Finish(int code) {
+  finished_ = true;
+  std::fflush(stdout);
+  // Ends every event loop, modal ones included.
+  QCoreApplication::exit(code);
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,146 @@
+// What the driver prints: the editor's text, selection and caret, the
+// document state, status panes, the viewer's page, lists, components and
+// the browser's document.
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QComboBox>
+#include <QLabel>
+#include <QListWidget>
+#include <QWebEnginePage>
+
+#include "app/ComponentTexts.h"
+#include "app/MainWindow.h"
+#include "cli/qt/ui/UiDriver.h"
+#include "cli/qt/ui/UiScript.h"
+#include "cli/qt/ui/UiViewerText.h"
+#include "platform/CodePage1251.h"
+#include "qt/BrowserView.h"
+#include "qt/MarqueePane.h"
+#include "qt/QtPreviewWidget.h"
+#include "qt/QtSrcEditWidget.h"
+
+namespace tessaly::cli {
+
+namespace {
+
+std::string Utf8(const QString& text) { return text.toStdString(); }
+const char* Bool(bool value) { return value ? "true" : "false"; }
+
+void PrintLines(const std::vector<std::string>& lines) {
+  for (const std::string& line : lines) Output("| " + line);
+}
+
+// Lines split at CR LF, CR or LF, as the editor splits text.
+std::vector<std::string> SplitLines(const QString& text) {
+  std::vector<std::string> lines;
+  QString line;
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar ch = text[i];
+    if (ch != QLatin1Char('\r') && ch != QLatin1Char('\n')) {
+      line += ch;
+      continue;
+    }
+    if (ch == QLatin1Char('\r') && i + 1 < text.size() && text[i + 1] == QLatin1Char('\n')) ++i;
+    lines.push_back(Utf8(line));
+    line.clear();
+  }
+  if (!line.isEmpty()) lines.push_back(Utf8(line));
+  return lines;
+}
+
+TSrcEdit& Editor(UiDriver& driver) { return driver.Window().SrcEdit->Editor(); }
+
+void Text(UiDriver& driver, const Words&) {
+  const TSrcEditStringList& lines = Editor(driver).Lines();
+  for (int i = 0; i < lines.Count(); ++i) Output("| " + cp1251::ToUtf8(lines.Get(i)));
+}
+
+void Selection(UiDriver& driver, const Words&) {
+  TSrcEdit& editor = Editor(driver);
+  Output("selection " + std::to_string(editor.SelStart()) + " " + std::to_string(editor.SelEnd()) + " " +
+         Quoted(cp1251::ToUtf8(editor.SelText())));
+}
+
+void CaretPosition(UiDriver& driver, const Words&) {
+  Output("caret " + std::to_string(Editor(driver).CaretX()) + " " + std::to_string(Editor(driver).CaretY()));
+}
+
+void Modified(UiDriver& driver, const Words&) { Output(std::string("modified ") + Bool(Editor(driver).Modified())); }
+void FileName(UiDriver& driver, const Words&) { Output("filename " + Quoted(driver.Window().FileName())); }
+void Caption(UiDriver& driver, const Words&) { Output("caption " + Quoted(Utf8(driver.TargetWindow()->windowTitle()))); }
+void Status(UiDriver& driver, const Words&) { Output("status " + Quoted(Utf8(driver.Window().StatusPanel->text()))); }
+void Marquee(UiDriver& driver, const Words&) { Output("marquee " + Quoted(Utf8(driver.Window().StatusM->Caption()))); }
+void Gutter(UiDriver& driver, const Words&) { Output(std::string("gutter ") + Bool(Editor(driver).Gutter().ShowLineNumbers())); }
+
+void ViewerTextLines(UiDriver& driver, const Words&) { PrintLines(ViewerLines(driver.Window().Viewer->Viewer())); }
+
+void ViewerSelection(UiDriver& driver, const Words&) {
+  preview::THtmlPreview& viewer = driver.Window().Viewer->Viewer();
+  const int start = viewer.SelStart();
+  const int length = viewer.SelLength();
+  Output("viewer-selection " + std::to_string(start) + " " + std::to_string(length) + " " +
+         Quoted(ViewerText(viewer, start, std::abs(length))));
+}
+
+void ViewerPosition(UiDriver& driver, const Words&) {
+  Output("viewer-position " + std::to_string(driver.Window().Viewer->Viewer().Position()));
+}
+
+void List(UiDriver& driver, const Words& words) {
+  if (auto* list = driver.Find<QListWidget>(words[0])) {
+    for (int row = 0; row < list->count(); ++row) Output("| " + Utf8(list->item(row)->text()));
+  } else if (auto* combo = driver.Find<QComboBox>(words[0])) {
+    for (int row = 0; row < combo->count(); ++row) Output("| " + Utf8(combo->itemText(row)));
+  } else {
+    throw ScriptError("no list " + words[0]);
+  }
+}
+
+void Component(UiDriver& driver, const Words& words) {
+  QObject* component = driver.FindObject(words[0]);
+  if (component == nullptr) throw ScriptError("no component " + words[0]);
+  const TComponentTexts texts = ComponentTexts(*component);
+  Output("component " + words[0] + " caption " + Quoted(Utf8(texts.Caption)) + " hint " + Quoted(Utf8(texts.Hint)) +
+         " text " + Quoted(Utf8(texts.Text)));
+}
+
+void Enabled(UiDriver& driver, const Words& words) {
+  QObject* component = driver.FindObject(words[0]);
+  bool enabled = false;
+  if (auto* action = qobject_cast<QAction*>(component)) enabled = action->isEnabled();
+  else if (auto* widget = qobject_cast<QWidget*>(component)) enabled = widget->isEnabled();
+  else throw ScriptError("no component " + words[0]);
+  Output("enabled " + words[0] + " " + Bool(enabled));
+}
+
+void BrowserHtml(UiDriver& driver, const Words&) {
+  const QVariant html = RunBrowserScript(*driver.Window().WebBrowser, QStringLiteral("document.documentElement.outerHTML"));
+  PrintLines(SplitLines(html.toString()));
+}
+
+}  // namespace
+
+const std::vector<UiVerb>& QueryVerbs() {
+  static const std::vector<UiVerb> verbs = {
+      {"text", 0, 0, Text},
+      {"selection", 0, 0, Selection},
+      {"caret", 0, 0, CaretPosition},
+      {"modified", 0, 0, Modified},
+      {"filename", 0, 0, FileName},
+      {"caption", 0, 0, Caption},
+      {"status", 0, 0, Status},
+      {"marquee", 0, 0, Marquee},
+      {"viewer-text", 0, 0, ViewerTextLines},
+      {"viewer-selection", 0, 0, ViewerSelection},
+      {"viewer-position", 0, 0, ViewerPosition},
+      {"list", 1, 1, List},
+      {"component", 1, 1, Component},
+      {"enabled", 1, 1, Enabled},
+      {"browser-html", 0, 0, BrowserHtml},
+      {"gutter", 0, 0, Gutter},
+  };
+  return verbs;
+}
+
+}  // namespace tessaly::cli

@@ -1,0 +1,32 @@
+#pragma once
+// What the driver reads of the viewer's page and of the browser page.
+
+#include <QString>
+#include <QVariant>
+
+#include <string>
+#include <vector>
+
+class QWebEngineView;
+
+namespace tessaly::preview {
+class THtmlPreview;
+}
+
+namespace tessaly::cli {
+
+// Script text (UTF-8) as document bytes (windows-1251); a character the code
+// page cannot hold is a script error.
+std::string FromUtf8Checked(const std::string& utf8);
+
+// The page's displayed text, one text block a line, as UTF-8.
+std::vector<std::string> ViewerLines(preview::THtmlPreview& viewer);
+// The document position of the first occurrence of `utf8` in one text block; -1 when none.
+int FindViewerText(preview::THtmlPreview& viewer, const std::string& utf8);
+// The displayed characters from `start`, `length` of them, as UTF-8.
+std::string ViewerText(preview::THtmlPreview& viewer, int start, int length);
+
+// Runs a script in the browser page and waits for its result (at most 5 s).
+QVariant RunBrowserScript(QWebEngineView& browser, const QString& script);
+
+}  // namespace tessaly::cli
