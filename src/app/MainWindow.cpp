@@ -30,6 +30,8 @@
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
 #include "qt/SizePanel.h"
+#include "visual/BrowserRoundTrip.h"
+#include "visual/WBEdit.h"
 
 namespace tessaly {
 
@@ -140,6 +142,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectMenuItem("Ubgrade", &TOsnovnFRM::UbgradeClick);
   ConnectToolButton("BtnKey", &TOsnovnFRM::BtnKeyClick);
   ConnectSessionEnd();
+  ConnectBrowserPage();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {

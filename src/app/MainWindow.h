@@ -37,6 +37,12 @@ class TClockPane;
 class TMarqueePane;
 class TSizePanel;
 class Tform_MainWindow;
+class BrowserControl;
+namespace visual {
+class TWBEdit;
+class TBrowserRoundTrip;
+struct TBrowserSource;
+}  // namespace visual
 
 class TOsnovnFRM : public QMainWindow {
   Q_OBJECT
@@ -79,6 +85,15 @@ public:
   // Files dropped from the desktop's file manager.
   void WMDropFiles(const std::vector<std::string>& paths);
   void UpdateStatusCounts();
+
+  // The preview pages' browser half (BrowserPage.cpp).
+  void HTMLPageControlTabClick();
+  void WebBrowserDocumentComplete(BrowserControl& browser);
+  // The browser's document as source bytes, when the user edited it; raises
+  // EBrowserError when the browser cannot hand it over.
+  visual::TBrowserSource SaveToStream();
+  // The browser editing object; none before its creation step.
+  visual::TWBEdit* WBEdit() const { return wbEdit_.get(); }
 
   void Timer1Timer();
   void N4Click();
@@ -134,6 +149,10 @@ private:
   void RegisterFileDrops();
   void ShowFirstPages();
   void ShowEmptyBrowserPage();
+  void CreateBrowserEditing();
+  void ConnectBrowserPage();
+  void ShowSourceInBrowser();
+  void TakeSourceFromBrowser();
   // The editor's lines, for the viewer and for saving.
   std::vector<std::string> EditorLines() const;
   // Writes the editor's lines to `path`, with the footer when `addFooter`.
@@ -149,6 +168,9 @@ private:
   std::string fileName_;
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
+  std::unique_ptr<visual::TWBEdit> wbEdit_;
+  std::unique_ptr<visual::TBrowserRoundTrip> browserTrip_;
+  int shownPage_ = 0;  // the preview page the last switch went to
 };
 
 }  // namespace tessaly

@@ -129,8 +129,13 @@ bool TBrowserView::WaitComplete(int timeoutMs) {
 }
 
 void TBrowserView::Pause(int ms) {
-  QEventLoop loop;
-  RunBounded(loop, ms);
+  RequireIdle(waiting_);
+  {
+    QEventLoop loop;
+    WaitGuard guard(waiting_);
+    RunBounded(loop, ms);
+  }
+  DeliverDocumentComplete();
 }
 
 QVariant TBrowserView::Evaluate(const QString& expression, int timeoutMs) {

@@ -41,13 +41,16 @@ public:
   void ActivateDocument() override;
   bool WaitComplete(int timeoutMs) override;
 
-  // Lets the engine work for `ms` without user input reaching the program.
+  // Lets the engine work for `ms` without user input reaching the program;
+  // a load that completes meanwhile raises its event at the end.
   void Pause(int ms);
 
   // Runs `expression` in a world of its own, apart from the page's scripts,
   // and returns its value. Raises EBrowserError on a script error, a timeout,
   // or when another call is still waiting.
   QVariant Evaluate(const QString& expression, int timeoutMs = WaitLimitMs);
+  // True inside one of this control's waits; whoever runs commands from
+  // timers holds them back until it is over.
   bool Waiting() const { return waiting_; }
 
   // Selections as a user makes them, for the window driver and tests: the

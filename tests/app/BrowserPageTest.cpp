@@ -9,6 +9,7 @@
 #include "platform/Clipboard.h"
 #include "platform/HeadlessControlHost.h"
 #include "platform/Paths.h"
+#include "platform/ProgramDirectory.h"
 
 namespace tessaly {
 namespace {

@@ -239,25 +239,14 @@ void Drop(UiDriver& driver, const Words& words) {
 }
 
 void BrowserSelect(UiDriver& driver, const Words& words) {
-  const QString script = QStringLiteral(
-      "(function(t){var w=document.createTreeWalker(document.body,NodeFilter.SHOW_TEXT);"
-      "for(var n=w.nextNode();n;n=w.nextNode()){var i=n.data.indexOf(t);if(i>=0){"
-      "var r=document.createRange();r.setStart(n,i);r.setEnd(n,i+t.length);"
-      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);return true;}}return false;})(%1)")
-                             .arg(QString::fromStdString(Quoted(words[0])));
-  if (!RunBrowserScript(*driver.Window().WebBrowser, script).toBool())
-    throw ScriptError("not in the browser page: " + words[0]);
+  if (!driver.Window().WebBrowser->SelectText(words[0])) throw ScriptError("not in the browser page: " + words[0]);
 }
 
 void Wait(UiDriver& driver, const Words& words) {
   if (words[0] != "browser") return ProcessEventsFor(Number(words[0]));
-  QElapsedTimer timer;
-  timer.start();
   ProcessEventsFor(50);
-  while (driver.BrowserLoading()) {
-    if (timer.elapsed() > BrowserWaitMilliseconds) throw ScriptError("the browser's document did not complete");
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
+  if (!driver.Window().WebBrowser->WaitComplete(BrowserWaitMilliseconds))
+    throw ScriptError("the browser's document did not complete");
 }
 
 void Close(UiDriver& driver, const Words&) { Output(driver.Window().close() ? "closed" : "close refused"); }
