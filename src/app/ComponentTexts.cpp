@@ -14,11 +14,25 @@
 
 namespace tessaly {
 
+namespace {
+
+// The tool tip an action shows when none was set: its text without
+// accelerator marks and a trailing ellipsis.
+QString DefaultToolTip(QString text) {
+  text.remove(QLatin1Char('&'));
+  text = text.trimmed();
+  if (text.endsWith(QLatin1String("..."))) text.chop(3);
+  else if (text.endsWith(QChar(0x2026))) text.chop(1);
+  return text;
+}
+
+}  // namespace
+
 TComponentTexts ComponentTexts(const QObject& component) {
   TComponentTexts texts;
   if (const auto* action = qobject_cast<const QAction*>(&component)) {
     texts.Caption = action->text();
-    texts.Hint = action->toolTip() == action->text().remove(QLatin1Char('&')) ? QString() : action->toolTip();
+    texts.Hint = action->toolTip() == DefaultToolTip(action->text()) ? QString() : action->toolTip();
     return texts;
   }
   const auto* widget = qobject_cast<const QWidget*>(&component);

@@ -26,9 +26,6 @@ namespace tessaly {
 
 namespace {
 
-constexpr const char* HtmlFilter = "HTML Files|*.htm; *.html|All Files|*.*";
-constexpr const char* HtmlExtension = "htm";
-
 std::string UntitledPath() { return ProgramDirectory() + UntitledFileName; }
 
 }  // namespace

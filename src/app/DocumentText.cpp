@@ -7,6 +7,13 @@
 
 namespace tessaly {
 
+TFileDialogSpec HtmlFileDialogSpec() {
+  TFileDialogSpec spec;
+  spec.Filter = "HTML Files|*.htm; *.html|All Files|*.*";
+  spec.DefaultExt = "htm";
+  return spec;
+}
+
 std::string NewPageText() {
   return cp1251::FromUtf8(
       "<html>\n"

@@ -6,10 +6,16 @@
 #include <string>
 #include <vector>
 
+#include "platform/Dialogs.h"
+
 namespace tessaly {
 
 // The file name of an untitled document, kept in the program directory.
 inline constexpr const char* UntitledFileName = "Untitled.htm";
+
+// The open and save dialogs of documents: HTML files first, "htm" added to
+// a name typed without an extension.
+TFileDialogSpec HtmlFileDialogSpec();
 
 // The page New starts with: five lines, stored with mixed line breaks.
 std::string NewPageText();

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "app/DocumentText.h"
 #include "platform/Dialogs.h"
 
 class QFrame;
@@ -122,8 +123,8 @@ public:
   QLabel* StatusPanel = nullptr;
   TClockPane* ClockStatus = nullptr;
   QTimer* Timer1 = nullptr;
-  TFileDialogSpec OpenDialog;
-  TFileDialogSpec SaveDialog1;
+  TFileDialogSpec OpenDialog = HtmlFileDialogSpec();
+  TFileDialogSpec SaveDialog1 = HtmlFileDialogSpec();
 
   bool BrowserEditMode = false;
   bool LivePreview = false;

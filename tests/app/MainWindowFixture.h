@@ -13,6 +13,8 @@
 
 #include "app/Application.h"
 #include "app/MainWindow.h"
+#include "TempDir.h"
+#include "platform/ProgramDirectory.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
 
@@ -40,6 +42,8 @@ inline bool ProcessEventsUntil(const std::function<bool()>& done, int millisecon
 class MainWindowTest : public testing::Test {
 protected:
   void SetUp() override {
+    // The window keeps its untitled document and settings there.
+    SetProgramDirectory(programDir.Path());
     forms = std::make_unique<TApplicationForms>(dialogs, shell, "1.2.3");
     window().show();
   }
@@ -47,6 +51,7 @@ protected:
 
   TOsnovnFRM& window() { return forms->OsnovnFRM(); }
 
+  test::TempDir programDir;
   ScriptedDialogs dialogs;
   RecordingShell shell;
   std::unique_ptr<TApplicationForms> forms;

@@ -181,7 +181,9 @@ TEST_F(MainWindowTest, StartsOnTheFirstPagesWithFoldedPanelsAndAScrollingWelcome
   EXPECT_EQ(window().HTMLPageControl->tabText(1).toStdString(), "IExplore + EDIT");
   EXPECT_FALSE(window().PanelSkript->Opened());
   EXPECT_FALSE(window().findChild<TSizePanel*>("KeyPanel")->Opened());
-  EXPECT_EQ(window().StatusM->Caption().toStdString(), "Welcome to Tessaly v 3.0");
+  // The first document's path runs in the marquee until the first timer tick.
+  EXPECT_EQ(window().StatusM->Caption().toStdString(), window().FileName());
+  EXPECT_EQ(window().FileName(), programDir.Path() + "/Untitled.htm");
   EXPECT_TRUE(window().StatusM->Scrolling());
   EXPECT_FALSE(window().ClockStatus->text().isEmpty());
   EXPECT_TRUE(window().Timer1->isActive());
