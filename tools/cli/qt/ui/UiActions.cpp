@@ -29,6 +29,7 @@
 #include "qt/BrowserView.h"
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
+#include "visual/WBEdit.h"
 
 namespace tessaly::cli {
 
@@ -242,6 +243,19 @@ void BrowserSelect(UiDriver& driver, const Words& words) {
   if (!driver.Window().WebBrowser->SelectText(words[0])) throw ScriptError("not in the browser page: " + words[0]);
 }
 
+void BrowserElement(UiDriver& driver, const Words& words) {
+  const int index = words.size() > 1 ? Number(words[1]) : 0;
+  if (!driver.Window().WebBrowser->SelectElement(words[0], index))
+    throw ScriptError("no element " + words[0] + " in the browser page");
+}
+
+void BrowserCommand(UiDriver& driver, const Words& words) {
+  TOsnovnFRM& window = driver.Window();
+  if (window.WBEdit() == nullptr) throw ScriptError("no browser editing object");
+  const std::string value = words.size() > 1 ? words[1] : std::string();
+  window.RunCommand([&] { window.WBEdit()->RunCommand(words[0], value); });
+}
+
 void Wait(UiDriver& driver, const Words& words) {
   if (words[0] != "browser") return ProcessEventsFor(Number(words[0]));
   ProcessEventsFor(50);
@@ -286,6 +300,8 @@ const std::vector<UiVerb>& ActionVerbs() {
       {"page", 2, 2, Page},
       {"drop", 1, 1000, Drop},
       {"browser-select", 1, 1, BrowserSelect},
+      {"browser-element", 1, 2, BrowserElement},
+      {"browser-command", 1, 2, BrowserCommand},
       {"wait", 1, 1, Wait},
       {"close", 0, 0, Close},
       {"screenshot", 1, 1, Screenshot},
