@@ -32,6 +32,8 @@
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
 #include "qt/SizePanel.h"
+#include "visual/BrowserRoundTrip.h"
+#include "visual/WBEdit.h"
 
 namespace tessaly {
 
@@ -143,6 +145,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectToolButton("BtnKey", &TOsnovnFRM::BtnKeyClick);
   ConnectLibraryCommands();
   ConnectSessionEnd();
+  ConnectBrowserPage();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {

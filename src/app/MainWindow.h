@@ -41,6 +41,12 @@ class TSizePanel;
 class Tform_MainWindow;
 class TScriptCommands;
 class TScriptLibrary;
+class BrowserControl;
+namespace visual {
+class TWBEdit;
+class TBrowserRoundTrip;
+struct TBrowserSource;
+}  // namespace visual
 
 class TOsnovnFRM : public QMainWindow {
   Q_OBJECT
@@ -91,6 +97,14 @@ public:
   void AddScriptJavaBtnClick();
   void ToolButton33Click();
   void ToolButton34Click();
+  // The preview pages' browser half (BrowserPage.cpp).
+  void HTMLPageControlTabClick();
+  void WebBrowserDocumentComplete(BrowserControl& browser);
+  // The browser's document as source bytes, when the user edited it; raises
+  // EBrowserError when the browser cannot hand it over.
+  visual::TBrowserSource SaveToStream();
+  // The browser editing object; none before its creation step.
+  visual::TWBEdit* WBEdit() const { return wbEdit_.get(); }
 
   void Timer1Timer();
   void N4Click();
@@ -153,6 +167,10 @@ private:
   void LoadPHPScriptList();   // 5
   void FillSymbolList();      // 8
   void ConnectLibraryCommands();
+  void CreateBrowserEditing();
+  void ConnectBrowserPage();
+  void ShowSourceInBrowser();
+  void TakeSourceFromBrowser();
   // The editor's lines, for the viewer and for saving.
   std::vector<std::string> EditorLines() const;
   // Writes the editor's lines to `path`, with the footer when `addFooter`.
@@ -169,6 +187,9 @@ private:
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
   std::unique_ptr<TScriptCommands> scriptCommands_;
+  std::unique_ptr<visual::TWBEdit> wbEdit_;
+  std::unique_ptr<visual::TBrowserRoundTrip> browserTrip_;
+  int shownPage_ = 0;  // the preview page the last switch went to
 };
 
 }  // namespace tessaly

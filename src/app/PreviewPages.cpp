@@ -53,6 +53,8 @@ QWidget* BuildBrowserPage(QWidget* parent) {
   const TPanel page = NewPanel("TabBrowser", QBoxLayout::TopToBottom, parent);
   auto* browser = new TBrowserView(page.Widget);
   browser->setObjectName(QStringLiteral("WebBrowser"));
+  // The page is edited, not run: a script's output would come back as source.
+  browser->SetPageScripts(false);
   page.Layout->addWidget(browser, 1);
 
   auto* bottom = new QWidget(page.Widget);

@@ -7,7 +7,9 @@
 #include <QThread>
 
 #include "app/MainWindow.h"
+#include "qt/BrowserView.h"
 #include "qt/QtSrcEditWidget.h"
+#include "visual/WBEdit.h"
 
 namespace tessaly {
 
@@ -35,6 +37,8 @@ void TOsnovnFRM::FormClose() {
 // The editor uses the clipboard and the highlighter, which go with this
 // object before the widget tree would take the editor down.
 void TOsnovnFRM::FormDestroy() {
+  if (WebBrowser != nullptr) WebBrowser->OnDocumentComplete = nullptr;
+  wbEdit_.reset();
   delete SrcEdit;
   SrcEdit = nullptr;
 }

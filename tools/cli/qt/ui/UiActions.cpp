@@ -29,6 +29,7 @@
 #include "qt/BrowserView.h"
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
+#include "visual/WBEdit.h"
 
 namespace tessaly::cli {
 
@@ -239,25 +240,27 @@ void Drop(UiDriver& driver, const Words& words) {
 }
 
 void BrowserSelect(UiDriver& driver, const Words& words) {
-  const QString script = QStringLiteral(
-      "(function(t){var w=document.createTreeWalker(document.body,NodeFilter.SHOW_TEXT);"
-      "for(var n=w.nextNode();n;n=w.nextNode()){var i=n.data.indexOf(t);if(i>=0){"
-      "var r=document.createRange();r.setStart(n,i);r.setEnd(n,i+t.length);"
-      "var s=window.getSelection();s.removeAllRanges();s.addRange(r);return true;}}return false;})(%1)")
-                             .arg(QString::fromStdString(Quoted(words[0])));
-  if (!RunBrowserScript(*driver.Window().WebBrowser, script).toBool())
-    throw ScriptError("not in the browser page: " + words[0]);
+  if (!driver.Window().WebBrowser->SelectText(words[0])) throw ScriptError("not in the browser page: " + words[0]);
+}
+
+void BrowserElement(UiDriver& driver, const Words& words) {
+  const int index = words.size() > 1 ? Number(words[1]) : 0;
+  if (!driver.Window().WebBrowser->SelectElement(words[0], index))
+    throw ScriptError("no element " + words[0] + " in the browser page");
+}
+
+void BrowserCommand(UiDriver& driver, const Words& words) {
+  TOsnovnFRM& window = driver.Window();
+  if (window.WBEdit() == nullptr) throw ScriptError("no browser editing object");
+  const std::string value = words.size() > 1 ? words[1] : std::string();
+  window.RunCommand([&] { window.WBEdit()->RunCommand(words[0], value); });
 }
 
 void Wait(UiDriver& driver, const Words& words) {
   if (words[0] != "browser") return ProcessEventsFor(Number(words[0]));
-  QElapsedTimer timer;
-  timer.start();
   ProcessEventsFor(50);
-  while (driver.BrowserLoading()) {
-    if (timer.elapsed() > BrowserWaitMilliseconds) throw ScriptError("the browser's document did not complete");
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
+  if (!driver.Window().WebBrowser->WaitComplete(BrowserWaitMilliseconds))
+    throw ScriptError("the browser's document did not complete");
 }
 
 void Close(UiDriver& driver, const Words&) { Output(driver.Window().close() ? "closed" : "close refused"); }
@@ -297,6 +300,8 @@ const std::vector<UiVerb>& ActionVerbs() {
       {"page", 2, 2, Page},
       {"drop", 1, 1000, Drop},
       {"browser-select", 1, 1, BrowserSelect},
+      {"browser-element", 1, 2, BrowserElement},
+      {"browser-command", 1, 2, BrowserCommand},
       {"wait", 1, 1, Wait},
       {"close", 0, 0, Close},
       {"screenshot", 1, 1, Screenshot},

@@ -56,6 +56,9 @@ Actions:
   page HTMLPageControl|EditPageControl|SkriptPageControl N   click on tab N
   drop "PATH" ["PATH" ...] files dropped from the desktop onto the window
   browser-select "TEXT"    select TEXT in the browser page
+  browser-element TAG [N]  select the N-th TAG element (from 0) as a whole
+  browser-command NAME ["VALUE"]   a document command of the browser editing
+                           object on the selection (Bold, JustifyCenter, ...)
   wait MS | wait browser   let time pass | until the browser's document is complete
   close                    prints "closed" or "close refused"
   screenshot "PATH"        the active window as PNG

@@ -14,10 +14,7 @@ namespace tessaly::cli {
 void Output(const std::string& line) { std::printf("%s\n", line.c_str()); }
 
 UiDriver::UiDriver(TOsnovnFRM& window, DriverDialogs& dialogs, std::vector<std::string> script)
-    : window_(window), dialogs_(dialogs), script_(std::move(script)) {
-  connect(window_.WebBrowser, &QWebEngineView::loadStarted, this, [this] { browserLoading_ = true; });
-  connect(window_.WebBrowser, &QWebEngineView::loadFinished, this, [this] { browserLoading_ = false; });
-}
+    : window_(window), dialogs_(dialogs), script_(std::move(script)) {}
 
 void UiDriver::Start() { QTimer::singleShot(0, this, [this] { RunNext(); }); }
 
@@ -37,6 +34,12 @@ QObject* UiDriver::FindObject(const std::string& name) const {
 
 void UiDriver::RunNext() {
   if (finished_) return;
+  // A line waiting for the browser is still running: the next one must not
+  // start inside it.
+  if (window_.WebBrowser->Waiting()) {
+    QTimer::singleShot(5, this, [this] { RunNext(); });
+    return;
+  }
   if (next_ == script_.size()) {
     Finish(0);
     return;

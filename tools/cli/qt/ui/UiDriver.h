@@ -51,8 +51,6 @@ public:
   T* Find(const std::string& name) const {
     return qobject_cast<T*>(FindObject(name));
   }
-  // Whether the browser page is still loading its document.
-  bool BrowserLoading() const { return browserLoading_; }
 
 private:
   void RunNext();
@@ -64,7 +62,6 @@ private:
   std::vector<std::string> script_;
   size_t next_ = 0;
   bool finished_ = false;
-  bool browserLoading_ = false;
 };
 
 // Prints one line of the driver's output.

@@ -115,8 +115,9 @@ void Enabled(UiDriver& driver, const Words& words) {
 }
 
 void BrowserHtml(UiDriver& driver, const Words&) {
-  const QVariant html = RunBrowserScript(*driver.Window().WebBrowser, QStringLiteral("document.documentElement.outerHTML"));
-  PrintLines(SplitLines(html.toString()));
+  BrowserDocument* document = driver.Window().WebBrowser->Document();
+  if (document == nullptr) throw ScriptError("no document in the browser page");
+  PrintLines(SplitLines(QString::fromStdString(document->Serialize())));
 }
 
 }  // namespace

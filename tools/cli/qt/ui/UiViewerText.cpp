@@ -1,12 +1,6 @@
 #include "cli/qt/ui/UiViewerText.h"
 
-#include <QApplication>
-#include <QElapsedTimer>
-#include <QWebEnginePage>
-#include <QWebEngineView>
-
 #include <memory>
-#include <optional>
 
 #include "cli/qt/ui/UiScript.h"
 #include "platform/CodePage1251.h"
@@ -15,12 +9,6 @@
 #include "preview/Section.h"
 
 namespace tessaly::cli {
-
-namespace {
-
-constexpr int BrowserScriptMilliseconds = 5000;
-
-}  // namespace
 
 std::string FromUtf8Checked(const std::string& utf8) {
   bool lossless = true;
@@ -54,18 +42,6 @@ std::string ViewerText(preview::THtmlPreview& viewer, int start, int length) {
     if (viewer.Document().CharAt(pos, ch, section)) bytes += ch;
   }
   return cp1251::ToUtf8(bytes);
-}
-
-QVariant RunBrowserScript(QWebEngineView& browser, const QString& script) {
-  auto result = std::make_shared<std::optional<QVariant>>();
-  browser.page()->runJavaScript(script, [result](const QVariant& value) { *result = value; });
-  QElapsedTimer timer;
-  timer.start();
-  while (!result->has_value()) {
-    if (timer.elapsed() > BrowserScriptMilliseconds) throw ScriptError("the browser page did not answer");
-    QApplication::processEvents(QEventLoop::AllEvents, 10);
-  }
-  return **result;
 }
 
 }  // namespace tessaly::cli

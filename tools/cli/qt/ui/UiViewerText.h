@@ -1,13 +1,8 @@
 #pragma once
-// What the driver reads of the viewer's page and of the browser page.
-
-#include <QString>
-#include <QVariant>
+// What the driver reads of the viewer's page.
 
 #include <string>
 #include <vector>
-
-class QWebEngineView;
 
 namespace tessaly::preview {
 class THtmlPreview;
@@ -25,8 +20,5 @@ std::vector<std::string> ViewerLines(preview::THtmlPreview& viewer);
 int FindViewerText(preview::THtmlPreview& viewer, const std::string& utf8);
 // The displayed characters from `start`, `length` of them, as UTF-8.
 std::string ViewerText(preview::THtmlPreview& viewer, int start, int length);
-
-// Runs a script in the browser page and waits for its result (at most 5 s).
-QVariant RunBrowserScript(QWebEngineView& browser, const QString& script);
 
 }  // namespace tessaly::cli
