@@ -146,6 +146,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectLibraryCommands();
   ConnectSessionEnd();
   ConnectBrowserPage();
+  ConnectPreviewCoupling();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {
