@@ -146,6 +146,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectLibraryCommands();
   ConnectSessionEnd();
   ConnectBrowserPage();
+  ConnectSearchCommands();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {
