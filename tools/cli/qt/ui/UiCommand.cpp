@@ -67,7 +67,7 @@ Actions:
 Queries:
   print text | selection | caret | modified | filename | caption | status
   print marquee | viewer-text | viewer-selection | viewer-position | gutter
-  print list NAME | component NAME | enabled NAME | browser-html
+  print list NAME | component NAME | enabled NAME | checked NAME | browser-html
 Texts print as UTF-8; lines of text as "| LINE".
 )";
 
