@@ -147,6 +147,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectSessionEnd();
   ConnectBrowserPage();
   ConnectPreviewCoupling();
+  ConnectSearchCommands();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {
