@@ -11,6 +11,8 @@ class TShell;
 inline constexpr const char* ApplicationTitle = "Tessaly";
 // The maker's site, opened from the Help menu and the about box.
 inline constexpr const char* ProgramSiteAddress = "https://tessaly.example.org/";
+// The update information page the update window asks.
+inline constexpr const char* UpdatePageAddress = "https://tessaly.example.org/update/tessaly.htm";
 
 // Hands the site address to the desktop's browser; says so when that fails.
 void OpenProgramSite(TShell& shell, Dialogs& dialogs);

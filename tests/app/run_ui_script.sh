@@ -4,7 +4,8 @@
 # every page file it wrote, with the expected NAME.out beside it. Script
 # lines "#$ COMMAND" are run by the shell in that folder first (the driver
 # skips them as comments). On a mismatch the actual output is written as
-# NAME.out.new.
+# NAME.out.new. A setup that writes the file "update-url" points the update
+# window at that address.
 set -uo pipefail
 cli=$1
 script=$2
@@ -15,7 +16,9 @@ cp -a "$(dirname "$script")/data" "$work/data"
 cd "$work"
 { grep '^#\$ ' "$script" || true; } | cut -c4- | bash -e || { echo "setup of $script failed"; exit 1; }
 touch -d '-1 second' "$work/.start"
-"$cli" ui --program-dir "$work/program" --size 1000x700 "$script" >"$work/stdout" 2>"$work/stderr"
+extra=()
+[ -f "$work/update-url" ] && extra=(--update-url "$(cat "$work/update-url")")
+TMPDIR="$work" "$cli" ui --program-dir "$work/program" --size 1000x700 "${extra[@]}" "$script" >"$work/stdout" 2>"$work/stderr"
 code=$?
 {
   cat "$work/stdout"
