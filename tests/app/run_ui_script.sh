@@ -11,14 +11,20 @@ cli=$1
 script=$2
 expected=${script%.ui}.out
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+# A server a setup started in the background (it wrote server.pid) ends with the run.
+trap '[ -f "$work/server.pid" ] && kill "$(cat "$work/server.pid")" 2>/dev/null; rm -rf "$work"' EXIT
 cp -a "$(dirname "$script")/data" "$work/data"
 cd "$work"
 { grep '^#\$ ' "$script" || true; } | cut -c4- | bash -e || { echo "setup of $script failed"; exit 1; }
 touch -d '-1 second' "$work/.start"
 extra=()
-[ -f "$work/update-url" ] && extra=(--update-url "$(cat "$work/update-url")")
-TMPDIR="$work" "$cli" ui --program-dir "$work/program" --size 1000x700 "${extra[@]}" "$script" >"$work/stdout" 2>"$work/stderr"
+if [ -f "$work/update-url" ]; then
+  extra=(--update-url "$(cat "$work/update-url")")
+  # Downloads go to the run's own folder.
+  mkdir -p "$work/tmp"
+  export TMPDIR="$work/tmp"
+fi
+"$cli" ui --program-dir "$work/program" --size 1000x700 "${extra[@]}" "$script" >"$work/stdout" 2>"$work/stderr"
 code=$?
 {
   cat "$work/stdout"

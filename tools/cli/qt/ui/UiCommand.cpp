@@ -64,6 +64,8 @@ Actions:
   browser-command NAME ["VALUE"]   a document command of the browser editing
                            object on the selection (Bold, JustifyCenter, ...)
   wait MS | wait browser   let time pass | until the browser's document is complete
+  wait window NAME         hold the next lines until the modal window NAME is open
+  wait update              hold the next lines until the update window's check ended
   close                    prints "closed" or "close refused"
   screenshot "PATH"        the active window as PNG
 
