@@ -103,6 +103,8 @@ TUpdateFlow::TUpdateFlow(TInternet& internet, TShell& shell, Dialogs& dialogs, T
   webUpdate_.SetInfoCaption({"&OK", "&Отмена", "Проверять в дальнейшем"});
   webUpdate_.SetOptions(uoRunUpdate);
   unZip_.SetCpuType(TCpuType::cptAuto);
+  // An update may bring empty folders the program expects.
+  unZip_.SetCreateStoredDirs(true);
 
   const auto utf8 = [](const std::string& bytes) { return cp1251::ToUtf8(bytes); };
   webUpdate_.OnBeforeGetInfo = [this](TWebUpdate&) {

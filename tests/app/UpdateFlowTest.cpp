@@ -75,7 +75,8 @@ std::string Page(const std::string& version, const std::string& download, const 
          "\">\r\n<META NAME=\"upClientSideName\" CONTENT=\"update.zip\">\r\n" + extra + "</HEAD></HTML>\r\n";
 }
 
-const std::string kArchive = zt::BuildZip({{.name = "tessaly.txt", .data = zt::SampleText(5000, 3), .method = 8},
+const std::string kArchive = zt::BuildZip({{.name = "backup/", .data = ""},
+                                          {.name = "tessaly.txt", .data = zt::SampleText(5000, 3), .method = 8},
                                           {.name = "lang/English.lng", .data = "[lang]\r\n", .method = 0}});
 
 class UpdateFlowTest : public ::testing::Test {
@@ -152,6 +153,7 @@ TEST_F(UpdateFlowTest, AcceptedUpdateIsUnpackedIntoTheProgramDirectoryAndRemembe
   EXPECT_EQ(dialogs.Calls()[0].Buttons, TMsgDlgButtons(mbYes | mbNo));
   EXPECT_EQ(zt::ReadFile(program.Path() + "lang/English.lng"), "[lang]\r\n");
   EXPECT_EQ(zt::ReadFile(program.Path() + "tessaly.txt"), zt::SampleText(5000, 3));
+  EXPECT_TRUE(std::filesystem::is_directory(program.Path() + "backup"));  // an empty folder of the update
   EXPECT_EQ(view.info, "Обновление загружено...");
   EXPECT_TRUE(view.blinking);
   EXPECT_GT(view.progressEvents, 1);
