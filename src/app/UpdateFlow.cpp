@@ -74,9 +74,9 @@ bool IsLocalAddress(const std::string& url) {
   std::string rest = AsciiLower(url);
   const size_t scheme = rest.find("://");
   if (scheme != std::string::npos) rest.erase(0, scheme + 3);
-  std::string host = rest.substr(0, rest.find_first_of("/:"));
-  return host == "127.0.0.1" || host == "localhost" || host.rfind("[::1]", 0) == 0 ||
-         rest.rfind("[::1]", 0) == 0;
+  if (rest.rfind("[::1]", 0) == 0) return true;
+  const std::string host = rest.substr(0, rest.find_first_of("/:"));
+  return host == "127.0.0.1" || host == "localhost";
 }
 
 std::string FileSha256(const std::string& path) {
