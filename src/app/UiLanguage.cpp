@@ -65,12 +65,15 @@ void TUiLanguage::SwitchByFile() {
   TFileDialogSpec spec;
   spec.InitialDir = LanguageDirectory();
   spec.Filter = language::FileFilter;
-  if (dialogs_.OpenFile(spec)) {
-    currentFile_ = spec.FileName;
+  const bool chosen = dialogs_.OpenFile(spec);
+  if (chosen) currentFile_ = spec.FileName;
+  // The language the user picked shows even when it cannot be remembered;
+  // a settings file that cannot be written is then reported.
+  ApplyOrReport();
+  if (chosen) {
     IniFile settings(SettingsFileName());
     language::SetConfiguredFile(settings, FormName(), currentFile_);
   }
-  ApplyOrReport();
 }
 
 void TUiLanguage::ApplyOrReport() {

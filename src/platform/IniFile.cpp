@@ -31,8 +31,12 @@ std::string ReadFilePrefix(const std::string& path, size_t maxBytes) {
   if (maxBytes == std::string::npos) return ReadFileBytes(path);
   std::ifstream file(path, std::ios::binary);
   if (!file) throw EFOpenError(path, std::strerror(errno));
-  std::string text(maxBytes, '\0');
-  file.read(text.data(), static_cast<std::streamsize>(maxBytes));
+  // Sized by the file, so a generous cap costs nothing on a small file.
+  file.seekg(0, std::ios::end);
+  const auto fileSize = static_cast<std::streamoff>(file.tellg());
+  file.seekg(0, std::ios::beg);
+  std::string text(std::min(maxBytes, fileSize > 0 ? static_cast<size_t>(fileSize) : size_t{0}), '\0');
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
   text.resize(static_cast<size_t>(file.gcount()));
   return text;
 }
