@@ -148,6 +148,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectLanguageCommands();
   ConnectSessionEnd();
   ConnectBrowserPage();
+  ConnectPreviewCoupling();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {
