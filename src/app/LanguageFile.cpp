@@ -18,6 +18,15 @@ std::string ReplaceAll(std::string_view text, std::string_view from, std::string
   return result;
 }
 
+// Profile values lose surrounding blanks and one pair of enclosing quotes
+// when read; such a value is written in quotes so it reads back as it was.
+std::string Protected(std::string value) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front();
+  if (!value.empty() && (blank(value.front()) || blank(value.back()) || quoted)) return '"' + value + '"';
+  return value;
+}
+
 }  // namespace
 
 std::string EncodeLineBreaks(std::string_view text) { return ReplaceAll(text, "\r\n", "~~"); }
@@ -27,12 +36,12 @@ std::vector<std::pair<std::string, std::string>> DumpEntries(std::string_view fo
                                                              const std::vector<TComponentEntry>& components) {
   // The caption is encoded too: a raw line break would split the entry and
   // leave the rest of the caption as a stray line.
-  std::vector<std::pair<std::string, std::string>> entries{{CaptionKey, EncodeLineBreaks(caption)}};
+  std::vector<std::pair<std::string, std::string>> entries{{CaptionKey, Protected(EncodeLineBreaks(caption))}};
   const std::string prefix = std::string(formName) + ".";
   for (const TComponentEntry& component : components) {
     const auto add = [&](const char* property, const std::string& text) {
       const std::string value = EncodeLineBreaks(text);
-      if (!value.empty()) entries.emplace_back(prefix + component.Name + "." + property, value);
+      if (!value.empty()) entries.emplace_back(prefix + component.Name + "." + property, Protected(value));
     };
     if (component.Caption != "-") add("Caption", component.Caption);
     add("Hint", component.Hint);

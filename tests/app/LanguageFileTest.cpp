@@ -40,6 +40,21 @@ TEST(LanguageFile, DumpSkipsEmptyTextsAndSeparators) {
   EXPECT_EQ(DumpEntries("F", "two\r\nlines", {}).front().second, "two~~lines") << "a caption cannot split its line";
 }
 
+TEST(LanguageFile, DumpedTextsReadBackAsTheyWere) {
+  test::TempDir dir;
+  const std::string path = dir.File("Language.lng");
+  const char* texts[] = {" ", "  padded\t", "\"quoted\"", "'single'", "\"", "a \"middle\" quote", "=", "x=y", "~"};
+  std::vector<TComponentEntry> components;
+  for (const char* text : texts) components.push_back({"C" + std::to_string(components.size()), text, "", ""});
+  IniFile file(path);
+  Dump(file, "F", " caption ", components);
+  const IniFile reread(path);
+  EXPECT_EQ(Caption(reread), " caption ");
+  const std::vector<TTranslation> read = Translations(reread, "F");
+  ASSERT_EQ(read.size(), components.size());
+  for (size_t i = 0; i < read.size(); ++i) EXPECT_EQ(read[i].Value, components[i].Caption) << components[i].Caption;
+}
+
 TEST(LanguageFile, TranslationLinesSplitAtTheFirstDots) {
   struct Row {
     const char* line;

@@ -111,15 +111,15 @@ TEST(ComponentTexts, AWindowOwnsItsNamedObjectsButNotAnotherForms) {
   EXPECT_EQ(OwnedComponent(window, QStringLiteral("inner")), nullptr);
 }
 
-// Every text of the window, surrounding blanks aside (profile values keep none).
+// Every text of the window.
 std::map<std::string, std::string> AllTexts(const QWidget& window) {
   std::map<std::string, std::string> texts{{"FCaption", window.windowTitle().toStdString()}};
   for (const QObject* component : OwnedComponents(window)) {
     const TComponentTexts t = ComponentTexts(*component);
     const std::string name = component->objectName().toStdString();
-    texts[name + ".Caption"] = t.Caption.trimmed().toStdString();
-    texts[name + ".Hint"] = t.Hint.trimmed().toStdString();
-    texts[name + ".Text"] = t.Text.trimmed().toStdString();
+    texts[name + ".Caption"] = t.Caption.toStdString();
+    texts[name + ".Hint"] = t.Hint.toStdString();
+    texts[name + ".Text"] = t.Text.toStdString();
   }
   return texts;
 }
