@@ -149,6 +149,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectSessionEnd();
   ConnectBrowserPage();
   ConnectPreviewCoupling();
+  ConnectSearchCommands();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {

@@ -115,6 +115,12 @@ void Enabled(UiDriver& driver, const Words& words) {
   Output("enabled " + words[0] + " " + Bool(enabled));
 }
 
+void Checked(UiDriver& driver, const Words& words) {
+  auto* button = driver.Find<QAbstractButton>(words[0]);
+  if (button == nullptr || !button->isCheckable()) throw ScriptError("no check box or radio button " + words[0]);
+  Output("checked " + words[0] + " " + Bool(button->isChecked()));
+}
+
 void BrowserHtml(UiDriver& driver, const Words&) {
   BrowserDocument* document = driver.Window().WebBrowser->Document();
   if (document == nullptr) throw ScriptError("no document in the browser page");
@@ -151,6 +157,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"list", 1, 1, List},
       {"component", 1, 1, Component},
       {"enabled", 1, 1, Enabled},
+      {"checked", 1, 1, Checked},
       {"browser-html", 0, 0, BrowserHtml},
       {"gutter", 0, 0, Gutter},
       {"file", 1, 1, FileLines},
