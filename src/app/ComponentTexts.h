@@ -1,8 +1,12 @@
 #pragma once
 // The texts of a window's component as the language files know them: its
-// caption, hint and text. A kind without such a text has it empty.
+// caption, hint and text. Each kind of component has the ones its row in one
+// table gives it; a kind without a text has it empty and cannot be given it.
 
 #include <QString>
+#include <optional>
+#include <string_view>
+#include <vector>
 
 class QObject;
 
@@ -14,9 +18,22 @@ struct TComponentTexts {
   QString Text;
 };
 
-// Caption: an action's, button's, label's, group's or menu's title, a
-// window's caption. Hint: the tool tip. Text: what a line edit, text area or
-// combo box holds.
+enum class TTextProperty { Caption, Hint, Text };
+
+// Caption: an action's, button's, label's, group's, menu's or status pane's
+// title, a tab page's tab text, a window's caption. Hint: the tool tip.
+// Text: what a line edit, text area or combo box holds.
 TComponentTexts ComponentTexts(const QObject& component);
+
+// "Caption", "Hint" or "Text", in any letter case.
+std::optional<TTextProperty> TextPropertyNamed(std::string_view name);
+// Sets one text; false (and nothing changed) when the kind has no such text.
+bool SetComponentText(QObject& component, TTextProperty property, const QString& value);
+
+// The components a window owns, in creation order: its named objects, other
+// than the toolkit's own parts and the windows of other forms it parents.
+std::vector<QObject*> OwnedComponents(const QObject& window);
+// The owned component of that name, or none.
+QObject* OwnedComponent(const QObject& window, const QString& name);
 
 }  // namespace tessaly

@@ -30,6 +30,7 @@ size_t RunCreationSteps(const std::vector<std::function<void()>>& steps,
 
 const std::vector<void (TOsnovnFRM::*)()>& TOsnovnFRM::CreationSteps() {
   static const std::vector<void (TOsnovnFRM::*)()> steps = {
+      &TOsnovnFRM::StartLanguage,         // 1
       &TOsnovnFRM::CreateBrowserEditing,  // 2
       &TOsnovnFRM::ResetModified,         // 3
       &TOsnovnFRM::LoadJavaScriptList,    // 4

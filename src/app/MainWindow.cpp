@@ -19,6 +19,7 @@
 #include "app/SidePanel.h"
 #include "app/SrcEditSetup.h"
 #include "app/ToolPages.h"
+#include "app/UiLanguage.h"
 #include "app/UpdateWindow.h"
 #include "highlight/HtmlHighlighter.h"
 #include "platform/Dialogs.h"
@@ -144,6 +145,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectMenuItem("Ubgrade", &TOsnovnFRM::UbgradeClick);
   ConnectToolButton("BtnKey", &TOsnovnFRM::BtnKeyClick);
   ConnectLibraryCommands();
+  ConnectLanguageCommands();
   ConnectSessionEnd();
   ConnectBrowserPage();
   ConnectPreviewCoupling();

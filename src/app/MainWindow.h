@@ -43,6 +43,7 @@ class TSizePanel;
 class Tform_MainWindow;
 class TScriptCommands;
 class TScriptLibrary;
+class TUiLanguage;
 class BrowserControl;
 namespace visual {
 class TWBEdit;
@@ -118,6 +119,10 @@ public:
   // The browser editing object; none before its creation step.
   visual::TWBEdit* WBEdit() const { return wbEdit_.get(); }
 
+  // The language menu (LanguageCommands.cpp).
+  void LanguageEnglish1Click();
+  void RuslangClick();
+
   void Timer1Timer();
   void N4Click();
   void SiteItemClick();
@@ -157,6 +162,7 @@ public:
   std::unique_ptr<TScriptLibrary> PHPScriptList;
   TFileDialogSpec OpenDialog = HtmlFileDialogSpec();
   TFileDialogSpec SaveDialog1 = HtmlFileDialogSpec();
+  std::unique_ptr<TUiLanguage> mLang;
 
   bool BrowserEditMode = false;
   bool LivePreview = false;
@@ -180,6 +186,8 @@ private:
   void ConnectPreviewCoupling();
   // Creation steps of this area (the others are in their areas' files).
   static const std::vector<void (TOsnovnFRM::*)()>& CreationSteps();
+  void StartLanguage();  // 1
+  void ConnectLanguageCommands();
   void ResetModified();
   void RegisterFileDrops();
   void ShowFirstPages();

@@ -1,8 +1,12 @@
 #include "platform/IniFile.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 
 #include "platform/CodePage1251.h"
+#include "platform/Exception.h"
 #include "platform/Files.h"
 
 namespace tessaly {
@@ -23,12 +27,26 @@ std::string_view ValueOf(std::string_view raw) {
   return value;
 }
 
+std::string ReadFilePrefix(const std::string& path, size_t maxBytes) {
+  if (maxBytes == std::string::npos) return ReadFileBytes(path);
+  std::ifstream file(path, std::ios::binary);
+  if (!file) throw EFOpenError(path, std::strerror(errno));
+  // Sized by the file, so a generous cap costs nothing on a small file.
+  file.seekg(0, std::ios::end);
+  const auto fileSize = static_cast<std::streamoff>(file.tellg());
+  file.seekg(0, std::ios::beg);
+  std::string text(std::min(maxBytes, fileSize > 0 ? static_cast<size_t>(fileSize) : size_t{0}), '\0');
+  file.read(text.data(), static_cast<std::streamsize>(text.size()));
+  text.resize(static_cast<size_t>(file.gcount()));
+  return text;
+}
+
 }  // namespace
 
-IniFile::IniFile(std::string path) : path_(std::move(path)) {
+IniFile::IniFile(std::string path, size_t maxBytes) : path_(std::move(path)) {
   sections_.push_back({});
   if (!FileExists(path_)) return;
-  const std::string text = ReadFileBytes(path_);
+  const std::string text = ReadFilePrefix(path_, maxBytes);
   size_t pos = 0;
   while (pos < text.size()) {
     size_t end = text.find_first_of("\r\n", pos);
@@ -81,6 +99,16 @@ bool IniFile::ValueExists(std::string_view section, std::string_view key) const 
 }
 
 void IniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
+  Put(section, key, value);
+  Save();
+}
+
+void IniFile::WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries) {
+  for (const auto& [key, value] : entries) Put(section, key, value);
+  Save();
+}
+
+void IniFile::Put(std::string_view section, std::string_view key, std::string_view value) {
   Section* target = FindSection(section);
   if (!target) {
     sections_.push_back({std::string(section), {}});
@@ -95,7 +123,6 @@ void IniFile::WriteString(std::string_view section, std::string_view key, std::s
     while (at != target->lines.begin() && Trim(std::prev(at)->raw).empty()) --at;
     target->lines.insert(at, Line{raw, std::string(key)});
   }
-  Save();
 }
 
 void IniFile::DeleteKey(std::string_view section, std::string_view key) {

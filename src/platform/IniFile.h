@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tessaly {
@@ -15,8 +16,10 @@ namespace tessaly {
 class IniFile {
 public:
   // Reads the file when it exists; a missing file is an empty profile that
-  // the first write creates.
-  explicit IniFile(std::string path);
+  // the first write creates. Only the first `maxBytes` bytes of a longer
+  // file are read, so outside files cannot exhaust memory; such a profile is
+  // for reading, as a write would save only what was read.
+  explicit IniFile(std::string path, size_t maxBytes = std::string::npos);
 
   const std::string& Path() const { return path_; }
 
@@ -28,6 +31,8 @@ public:
   bool ValueExists(std::string_view section, std::string_view key) const;
   // Writes the key, creating the section and key as needed; saves the file.
   void WriteString(std::string_view section, std::string_view key, std::string_view value);
+  // Writes many keys of one section and saves the file once.
+  void WriteStrings(std::string_view section, const std::vector<std::pair<std::string, std::string>>& entries);
   void DeleteKey(std::string_view section, std::string_view key);
   void EraseSection(std::string_view section);
 
@@ -54,6 +59,7 @@ private:
   Section* FindSection(std::string_view name);
   const Section* FindSection(std::string_view name) const;
   static const Line* FindKey(const Section& section, std::string_view key);
+  void Put(std::string_view section, std::string_view key, std::string_view value);
   void Save() const;
 
   std::string path_;

@@ -63,5 +63,23 @@ TEST(IniFile, AMissingFileIsAnEmptyProfile) {
   EXPECT_FALSE(FileExists(dir.File("none.ini"))) << "reading alone creates nothing";
 }
 
+TEST(IniFile, WritesManyKeysInOneSave) {
+  test::TempDir dir;
+  const std::string path = dir.File("lang.lng");
+  WriteFileAtomically(path, "[TRANSLATIONS]\r\nFCaption=old\r\nKeep=1\r\n");
+  IniFile ini(path);
+  ini.WriteStrings("Translations", {{"fcaption", "new"}, {"A.B.Caption", "x"}, {"A.B.Hint", "y"}});
+  EXPECT_EQ(ReadFileBytes(path), "[TRANSLATIONS]\r\nfcaption=new\r\nKeep=1\r\nA.B.Caption=x\r\nA.B.Hint=y\r\n");
+}
+
+TEST(IniFile, ReadsNoMoreThanAskedOfALongFile) {
+  test::TempDir dir;
+  const std::string path = dir.File("huge.lng");
+  WriteFileAtomically(path, "[s]\r\na=1\r\nb=2\r\n");
+  const IniFile cut(path, 11);  // "[s]\r\na=1\r\nb": the cut line holds no entry
+  EXPECT_EQ(cut.ReadSectionValues("s"), (std::vector<std::string>{"a=1"}));
+  EXPECT_EQ(IniFile(path, 1000).ReadSectionValues("s"), (std::vector<std::string>{"a=1", "b=2"}));
+}
+
 }  // namespace
 }  // namespace tessaly

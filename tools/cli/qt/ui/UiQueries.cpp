@@ -15,6 +15,7 @@
 #include "cli/qt/ui/UiScript.h"
 #include "cli/qt/ui/UiViewerText.h"
 #include "platform/CodePage1251.h"
+#include "platform/Files.h"
 #include "qt/BrowserView.h"
 #include "qt/MarqueePane.h"
 #include "qt/QtPreviewWidget.h"
@@ -126,6 +127,18 @@ void BrowserHtml(UiDriver& driver, const Words&) {
   PrintLines(SplitLines(QString::fromStdString(document->Serialize())));
 }
 
+// A text file such as a language or settings file, its windows-1251 lines as UTF-8.
+void FileLines(UiDriver&, const Words& words) {
+  if (!FileExists(words[0])) {
+    Output("no file " + Quoted(words[0]));
+    return;
+  }
+  std::vector<std::string> lines;
+  for (const std::string& line : SplitLines(QString::fromStdString(cp1251::ToUtf8(ReadFileBytes(words[0])))))
+    lines.push_back(line);
+  PrintLines(lines);
+}
+
 }  // namespace
 
 const std::vector<UiVerb>& QueryVerbs() {
@@ -147,6 +160,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"checked", 1, 1, Checked},
       {"browser-html", 0, 0, BrowserHtml},
       {"gutter", 0, 0, Gutter},
+      {"file", 1, 1, FileLines},
   };
   return verbs;
 }
