@@ -32,6 +32,9 @@ void TOsnovnFRM::FormCloseQuery(bool& canClose) {
 void TOsnovnFRM::FormClose() {
   QThread::msleep(CloseWaitMilliseconds);
   SrcEdit->Editor().SetText(std::string());
+  // A page the browser completes from now on is not made editable: the
+  // window is gone and its engine may never answer.
+  if (WebBrowser != nullptr) WebBrowser->OnDocumentComplete = nullptr;
 }
 
 // The editor uses the clipboard and the highlighter, which go with this
