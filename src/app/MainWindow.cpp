@@ -68,6 +68,8 @@ T* TOsnovnFRM::Component(const char* name) const {
   Q_ASSERT_X(component != nullptr, "TOsnovnFRM", name);
   return component;
 }
+// The command files by area look up their tool buttons too.
+template QToolButton* TOsnovnFRM::Component<QToolButton>(const char* name) const;
 
 void TOsnovnFRM::PlaceViewer() {
   Viewer = new QtPreviewWidget(ViewerArea);
@@ -146,6 +148,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectLibraryCommands();
   ConnectSessionEnd();
   ConnectBrowserPage();
+  ConnectMarkupCommands();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {

@@ -42,6 +42,7 @@ class Tform_MainWindow;
 class TScriptCommands;
 class TScriptLibrary;
 class BrowserControl;
+struct TMarkupCommand;
 namespace visual {
 class TWBEdit;
 class TBrowserRoundTrip;
@@ -106,6 +107,18 @@ public:
   // The browser editing object; none before its creation step.
   visual::TWBEdit* WBEdit() const { return wbEdit_.get(); }
 
+  // The markup buttons, one table row each, and the editing buttons of
+  // "Стандартная" (MarkupButtons.cpp).
+  void MarkupButtonClick(const TMarkupCommand& command);
+  void EditCut();
+  void EditCopy();
+  void EditPaste();
+  void BtnUndoClick();
+  void BtnRedoClick();
+  // Cut and Copy follow whether the editor has a selection; the editor's
+  // click handler calls this. Paste is left as it is.
+  void UpdateClipboardButtons(bool hasSelection);
+
   void Timer1Timer();
   void N4Click();
   void SiteItemClick();
@@ -169,6 +182,9 @@ private:
   void ConnectLibraryCommands();
   void CreateBrowserEditing();
   void ConnectBrowserPage();
+  void ConnectMarkupCommands();
+  void SourceMarkup(const TMarkupCommand& command);
+  void BrowserMarkup(const TMarkupCommand& command);
   void ShowSourceInBrowser();
   void TakeSourceFromBrowser();
   // The editor's lines, for the viewer and for saving.

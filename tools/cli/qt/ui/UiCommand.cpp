@@ -66,6 +66,7 @@ Actions:
 Queries:
   print text | selection | caret | modified | filename | caption | status
   print marquee | viewer-text | viewer-selection | viewer-position | gutter
+  print focus              SrcEdit, Viewer, WebBrowser, else the control's name or none
   print list NAME | component NAME | enabled NAME | browser-html
 Texts print as UTF-8; lines of text as "| LINE".
 )";

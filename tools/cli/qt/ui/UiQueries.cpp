@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -114,6 +115,25 @@ void Enabled(UiDriver& driver, const Words& words) {
   Output("enabled " + words[0] + " " + Bool(enabled));
 }
 
+// The control holding the keyboard focus, named as "focus" names it; the
+// browser's inner view counts as the browser.
+void FocusOwner(UiDriver& driver, const Words&) {
+  TOsnovnFRM& window = driver.Window();
+  const std::pair<QWidget*, const char*> named[] = {
+      {window.SrcEdit, "SrcEdit"}, {window.Viewer, "Viewer"}, {window.WebBrowser, "WebBrowser"}};
+  QWidget* focused = QApplication::focusWidget();
+  std::string name = focused == nullptr ? "none" : Utf8(focused->objectName());
+  for (QWidget* widget = focused; widget != nullptr; widget = widget->parentWidget()) {
+    for (const auto& [control, controlName] : named) {
+      if (widget == control) {
+        Output(std::string("focus ") + controlName);
+        return;
+      }
+    }
+  }
+  Output("focus " + (name.empty() ? std::string("unnamed") : name));
+}
+
 void BrowserHtml(UiDriver& driver, const Words&) {
   BrowserDocument* document = driver.Window().WebBrowser->Document();
   if (document == nullptr) throw ScriptError("no document in the browser page");
@@ -140,6 +160,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"enabled", 1, 1, Enabled},
       {"browser-html", 0, 0, BrowserHtml},
       {"gutter", 0, 0, Gutter},
+      {"focus", 0, 0, FocusOwner},
   };
   return verbs;
 }
