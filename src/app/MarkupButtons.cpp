@@ -92,6 +92,9 @@ void TOsnovnFRM::BrowserMarkup(const TMarkupCommand& command) {
     case TBrowserAction::ColorPrompt:
       wbEdit_->TextColor();
       break;
+    case TBrowserAction::TableCell:
+      wbEdit_->TableCell();
+      break;
   }
 }
 

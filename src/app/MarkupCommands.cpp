@@ -47,7 +47,7 @@ const std::vector<TMarkupCommand>& MarkupCommandTable() {
       {"BtnMonthView", S::Wrap, TableOpen, TableClose, B::Source, ""},
       {"ToolbarButton9", S::Wrap, "<tr><td>", "</td></tr>", B::Source, ""},
       {"ToolbarButton6", S::Wrap, "<tr>", "</tr>", B::PasteHtml, "<tr>"},
-      {"ToolbarButton7", S::Wrap, "<td>", "</td>", B::PasteHtml, "<td></td>"},
+      {"ToolbarButton7", S::Wrap, "<td>", "</td>", B::TableCell, ""},
       {"ToolbarButton8", S::Wrap, "<tbody>", "</tbody>", B::Source, ""},
       // "Скриты"
       {"BtnInformation", S::InsertFocus, BrowserReport, "", B::Source, ""},

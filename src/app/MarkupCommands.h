@@ -29,6 +29,7 @@ enum class TBrowserAction {
   PasteHtml,   // BrowserText pasted at the document's selection
   LinkPrompt,  // the link prompt of the browser editing object
   ColorPrompt, // the text colour of the browser editing object
+  TableCell,   // a new cell after the selected one
 };
 
 struct TMarkupCommand {

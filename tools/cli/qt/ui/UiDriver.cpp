@@ -28,7 +28,16 @@ QObject* UiDriver::FindObject(const std::string& name) const {
   QWidget* target = TargetWindow();
   if (target->objectName() == objectName) return target;
   if (QObject* found = target->findChild<QObject*>(objectName)) return found;
-  if (target != &window_) return window_.findChild<QObject*>(objectName);
+  if (target != &window_) {
+    if (QObject* found = window_.findChild<QObject*>(objectName)) return found;
+  }
+  // Windows of the program that stay open beside the main window, such as
+  // the browser page's link prompt.
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (!top->isVisible()) continue;
+    if (top->objectName() == objectName) return top;
+    if (QObject* found = top->findChild<QObject*>(objectName)) return found;
+  }
   return nullptr;
 }
 
