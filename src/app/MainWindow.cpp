@@ -148,6 +148,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectLibraryCommands();
   ConnectSessionEnd();
   ConnectBrowserPage();
+  ConnectPreviewCoupling();
   ConnectMarkupCommands();
 }
 

@@ -91,6 +91,16 @@ public:
   void WMDropFiles(const std::vector<std::string>& paths);
   void UpdateStatusCounts();
 
+  // The live preview (PreviewCoupling.cpp).
+  void SrcEditChange();
+  void SrcEditClick();
+  void SrcEditKeyUp(uint16_t key);
+  void ViewerMouseUp();
+  void viewerHotSpotCovered(const std::string& address);
+  void ViewerHotSpotClick(const std::string& address, bool& handled);
+  // Runs a reload the edits since the last one still wait for.
+  void ReloadPendingPreview();
+
   // Templates, the entity table and the snippet libraries (LibraryCommands.cpp).
   void TemplateButtonClick(int button);  // button 0 is the one captioned "1"
   void JavaListDblClick();
@@ -170,6 +180,7 @@ private:
   void ConnectMenuItem(const char* name, void (TOsnovnFRM::*handler)());
   void ConnectToolButton(const char* name, void (TOsnovnFRM::*handler)());
   void ConnectSessionEnd();
+  void ConnectPreviewCoupling();
   // Creation steps of this area (the others are in their areas' files).
   static const std::vector<void (TOsnovnFRM::*)()>& CreationSteps();
   void ResetModified();
@@ -200,6 +211,9 @@ private:
   TAboutForm* aboutForm_ = nullptr;
   Tform_MainWindow* updateWindow_ = nullptr;
   std::string fileName_;
+  QTimer* reloadTimer_ = nullptr;
+  bool reloadPending_ = false;
+  int lastReloadMs_ = 0;
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
   std::unique_ptr<TScriptCommands> scriptCommands_;

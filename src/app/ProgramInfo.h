@@ -11,6 +11,8 @@ class TShell;
 inline constexpr const char* ApplicationTitle = "Tessaly";
 // The maker's site, opened from the Help menu and the about box.
 inline constexpr const char* ProgramSiteAddress = "https://tessaly.example.org/";
+// The maker's second site; links to either open in the desktop's browser.
+inline constexpr const char* MakerSiteAddress = "https://www.tessaly.example.org/";
 
 // Hands the site address to the desktop's browser; says so when that fails.
 void OpenProgramSite(TShell& shell, Dialogs& dialogs);

@@ -164,6 +164,7 @@ void QtPreviewWidget::mouseMoveEvent(QMouseEvent* event) {
 void QtPreviewWidget::mouseReleaseEvent(QMouseEvent* event) {
   viewer_->MouseUp(ButtonOf(event->button()), ShiftOf(event->modifiers()), event->position().toPoint().x(),
                    event->position().toPoint().y());
+  if (OnMouseUp) OnMouseUp();
 }
 
 void QtPreviewWidget::mouseDoubleClickEvent(QMouseEvent* event) {

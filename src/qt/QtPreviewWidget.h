@@ -7,6 +7,7 @@
 #include <QPainter>
 #include <QWidget>
 
+#include <functional>
 #include <map>
 #include <memory>
 
@@ -26,6 +27,8 @@ public:
   ~QtPreviewWidget() override;
 
   preview::THtmlPreview& Viewer() { return *viewer_; }
+  // A mouse button was released over the page (after the core's own handling).
+  std::function<void()> OnMouseUp;
 
   // TControlHost
   TSize ClientSize() const override;

@@ -133,6 +133,7 @@ void QtSrcEditWidget::mouseReleaseEvent(QMouseEvent* event) {
   if (!MouseButtonOf(event->button(), button)) return;
   const QPoint at = event->position().toPoint();
   editor_->MouseUp(button, ShiftOf(*event), at.x(), at.y());
+  if (button == TMouseButton::mbLeft && OnClick) OnClick();
 }
 
 // The second press of a double click: the word is selected first, then the

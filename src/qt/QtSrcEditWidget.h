@@ -23,6 +23,8 @@ public:
 
   // A key was released (the core has no use for releases; the window has).
   std::function<void(uint16_t key, TShiftState shift)> OnKeyUp;
+  // A left click ended in the editor (after the core placed caret and selection).
+  std::function<void()> OnClick;
 
 protected:
   bool event(QEvent* event) override;

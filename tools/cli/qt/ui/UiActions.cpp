@@ -184,9 +184,19 @@ void Select(UiDriver& driver, const Words& words) {
 }
 
 QPoint ViewerPoint(TOsnovnFRM& window, int docPos) {
+  preview::THtmlPreview& viewer = window.Viewer->Viewer();
   int x = 0, y = 0;
-  if (!window.Viewer->Viewer().DisplayPosToXY(docPos, x, y)) throw ScriptError("viewer position not shown");
-  return {x, y + 2};
+  if (!viewer.DisplayPosToXY(docPos, x, y)) throw ScriptError("viewer position not shown");
+  // The first position of a block is also the end of the one before it (the
+  // line above, the cell to the left): then the point is taken from the
+  // character after it, when the gap to it is wider than a character.
+  int nextX = 0, nextY = 0, afterX = 0, afterY = 0;
+  if (viewer.DisplayPosToXY(docPos + 1, nextX, nextY)) {
+    const bool widthKnown = viewer.DisplayPosToXY(docPos + 2, afterX, afterY) && afterY == nextY && afterX > nextX;
+    const bool gap = widthKnown && (nextX - x) * 2 > (afterX - nextX) * 3 + 2;
+    if (nextY != y || nextX <= x || gap) return {std::max(0, nextX - 2), nextY + 2};
+  }
+  return {x + 1, y + 2};
 }
 
 void ViewerSelect(UiDriver& driver, const Words& words) {
@@ -201,7 +211,7 @@ void ViewerClick(UiDriver& driver, const Words& words) {
   TOsnovnFRM& window = driver.Window();
   const int start = FindViewerText(window.Viewer->Viewer(), words[0]);
   if (start < 0) throw ScriptError("not in the viewer: " + words[0]);
-  QTest::mouseClick(window.Viewer, Qt::LeftButton, Qt::NoModifier, ViewerPoint(window, start) + QPoint(1, 0));
+  QTest::mouseClick(window.Viewer, Qt::LeftButton, Qt::NoModifier, ViewerPoint(window, start));
 }
 
 void DoubleClick(UiDriver& driver, const Words& words) {

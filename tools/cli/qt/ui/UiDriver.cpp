@@ -53,6 +53,8 @@ void UiDriver::RunNext() {
     Finish(0);
     return;
   }
+  // The preview follows edits a little later; a script sees it in step.
+  window_.ReloadPendingPreview();
   const size_t number = ++next_;
   // Scheduled first: a line that opens a modal window waits inside it while
   // the next lines run.

@@ -1,0 +1,148 @@
+// The live preview: every edit reloads the viewer at the same place, and
+// selections are mapped between the source and the viewer both ways.
+
+#include <QTimer>
+
+#include <algorithm>
+#include <chrono>
+
+#include "app/MainWindow.h"
+#include "app/ProgramInfo.h"
+#include "platform/CodePage1251.h"
+#include "platform/Keys.h"
+#include "platform/Shell.h"
+#include "qt/Cp1251Text.h"
+#include "qt/QtPreviewWidget.h"
+#include "qt/QtSrcEditWidget.h"
+
+namespace tessaly {
+
+namespace {
+
+constexpr uint16_t DeleteKey = 46;
+// The viewer is scrolled when the mapped caret lies outside its visible
+// height less this margin.
+constexpr int ScrollMargin = 20;
+// However slow a page is, the preview follows the typing within this time.
+constexpr int LongestReloadDelayMs = 500;
+
+}  // namespace
+
+void TOsnovnFRM::ConnectPreviewCoupling() {
+  reloadTimer_ = new QTimer(this);
+  reloadTimer_->setSingleShot(true);
+  connect(reloadTimer_, &QTimer::timeout, this, [this] { ReloadPendingPreview(); });
+  SrcEdit->Editor().OnChange = [this](TSrcEdit&) { SrcEditChange(); };
+  SrcEdit->OnClick = [this] { RunCommand([this] { SrcEditClick(); }); };
+  SrcEdit->OnKeyUp = [this](uint16_t key, TShiftState) { RunCommand([this, key] { SrcEditKeyUp(key); }); };
+  Viewer->OnMouseUp = [this] { RunCommand([this] { ViewerMouseUp(); }); };
+  preview::THtmlPreview& viewer = Viewer->Viewer();
+  viewer.OnHotSpotCovered = [this](const std::string& address) { viewerHotSpotCovered(address); };
+  viewer.OnHotSpotClick = [this](const std::string& address, bool& handled) {
+    RunCommand([&] { ViewerHotSpotClick(address, handled); });
+  };
+}
+
+// A reload waits as long as the last one took, so a page that is slow to lay
+// out never holds back typing: the edits in between are taken in one reload
+// of the latest text.
+void TOsnovnFRM::SrcEditChange() {
+  if (LivePreview) {
+    reloadPending_ = true;
+    if (!reloadTimer_->isActive()) reloadTimer_->start(std::min(lastReloadMs_, LongestReloadDelayMs));
+  }
+  UpdateStatusCounts();
+}
+
+void TOsnovnFRM::ReloadPendingPreview() {
+  if (!reloadPending_) return;
+  reloadPending_ = false;
+  reloadTimer_->stop();
+  const auto started = std::chrono::steady_clock::now();
+  preview::THtmlPreview& viewer = Viewer->Viewer();
+  const int position = viewer.Position();
+  // Relative pictures and links resolve against the document's folder.
+  try {
+    viewer.LoadLines(EditorLines(), fileName_);
+  } catch (const std::exception&) {
+    // The viewer keeps what it could show; the editor is not disturbed.
+  }
+  SyncSelection = true;
+  viewer.SetPosition(position);
+  lastReloadMs_ = static_cast<int>(
+      std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - started).count());
+}
+
+void TOsnovnFRM::SrcEditClick() {
+  if (!SyncSelection) return;
+  ReloadPendingPreview();
+  UpdateStatusCounts();
+  TSrcEdit& editor = SrcEdit->Editor();
+  preview::THtmlPreview& viewer = Viewer->Viewer();
+  // The editor's offsets count from 1, the viewer's source indexes from 0.
+  const int a = editor.SelStart() - 1;
+  int len = editor.SelEnd() - editor.SelStart();
+  size_t textLength = 0;
+  for (int i = 0; i < editor.Lines().Count(); ++i) textLength += editor.Lines().Get(i).size() + 2;
+  if (static_cast<long long>(textLength) < static_cast<long long>(a) + len) len = static_cast<int>(textLength) - a;
+  int c = viewer.DisplayPosOf(a, false);
+  if (c < 0) c = viewer.DisplayPosOf(a - 1, true);
+  int e = c;
+  const bool selected = len != 0;
+  UpdateClipboardButtons(selected);
+  if (selected) {
+    e = viewer.DisplayPosOf(a + len, false);
+    if (e < 0) e = viewer.DisplayPosOf(a + len - 1, false);
+  }
+  int x = 0, y = 0;
+  if (c < 0 || !viewer.DisplayPosToXY(c, x, y)) return;
+  const int top = viewer.VScrollPosition();
+  const int height = Viewer->height();
+  // The mapped point is in window coordinates; the scroll rule works in page ones.
+  const int pageY = y + top;
+  if (pageY < top || pageY > top + height - ScrollMargin) viewer.SetVScrollPosition(pageY - height / 2);
+  viewer.SetSelStart(c);
+  viewer.SetSelLength(e - c);
+}
+
+void TOsnovnFRM::SrcEditKeyUp(uint16_t key) {
+  if (key == DeleteKey) SrcEditClick();
+}
+
+void TOsnovnFRM::ViewerMouseUp() {
+  if (!SyncSelection) return;
+  SyncSelection = false;
+  struct Restore {
+    bool& flag;
+    ~Restore() { flag = true; }
+  } restore{SyncSelection};
+  preview::THtmlPreview& viewer = Viewer->Viewer();
+  const int l = viewer.SelLength();
+  // The point the selection was started from: the selection runs l
+  // characters from it (backwards when l < 0).
+  const int p = viewer.CaretPos() - l;
+  const int b = l < 0 ? viewer.SourcePosOf(p + l) : viewer.SourcePosOf(p);
+  if (b < 0) return;
+  TSrcEdit& editor = SrcEdit->Editor();
+  editor.SetSelStart(b + 1);
+  if (l == 0) editor.SetSelEnd(b + 1);
+  else if (l < 0) editor.SetSelEnd(viewer.SourcePosOf(p - 1) + 2);
+  else editor.SetSelEnd(viewer.SourcePosOf(p + l - 1) + 2);
+  SrcEdit->setFocus();
+}
+
+void TOsnovnFRM::viewerHotSpotCovered(const std::string& address) {
+  Viewer->setToolTip(QStringFromCp1251(address));
+}
+
+void TOsnovnFRM::ViewerHotSpotClick(const std::string& address, bool& handled) {
+  handled = false;  // the viewer follows the link itself afterwards
+  const std::string shown = cp1251::ToUtf8(address);
+  if (cp1251::SameText(address, ProgramSiteAddress) || cp1251::SameText(address, MakerSiteAddress)) {
+    shell_.Open(shown, "");
+    return;
+  }
+  ShowMessage(dialogs_, "Как будто пошла загрузк.... \n" + shown);
+}
+
+}  // namespace tessaly
