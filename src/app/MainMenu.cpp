@@ -1,5 +1,7 @@
 #include "app/MainMenu.h"
 
+#include <QAction>
+#include <QMenu>
 #include <QMenuBar>
 
 #include "app/MenuSpec.h"
@@ -94,6 +96,9 @@ QMenu* BuildBrowserPopupMenu(QWidget* parent) {
   auto* menu = new QMenu(parent);
   menu->setObjectName(QStringLiteral("PopupMenuControl"));
   AddMenuItems(menu, BrowserPopupTable());
+  // The items do nothing: their shortcuts are shown, and only the open menu
+  // hears them, so none takes a key from the window or the browser page.
+  for (QAction* action : menu->findChildren<QAction*>()) action->setShortcutContext(Qt::WidgetShortcut);
   return menu;
 }
 

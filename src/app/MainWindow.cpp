@@ -149,6 +149,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectSessionEnd();
   ConnectBrowserPage();
   ConnectPreviewCoupling();
+  ConnectSearchCommands();
   ConnectMarkupCommands();
 }
 

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "app/DocumentText.h"
+#include "app/SearchState.h"
 #include "platform/Dialogs.h"
+#include "platform/Keys.h"
 #include "strlib/StrLibList.h"
 
 class QFrame;
@@ -136,6 +138,13 @@ public:
   void ExitItemClick();
   void BtnKeyClick();
 
+  // Text search and the whole-text transform (SearchCommands.cpp).
+  void BtnFindClick();
+  void ShowSearchDialog();
+  void FindNextMatch(bool backward);
+  void SrcEditKeyDown(uint16_t& key, TShiftState shift);
+  void FormatTextBTNClick();
+
   // Components, owned through the widget tree and named as the commands,
   // language files and tests know them.
   QTabWidget* EditPageControl = nullptr;
@@ -166,6 +175,7 @@ public:
   bool LivePreview = false;
   bool SyncSelection = false;
   bool ContinueFromCaret = false;
+  TSearchState Search;  // for the run, not saved
 
 protected:
   void closeEvent(QCloseEvent* event) override;
@@ -193,6 +203,7 @@ private:
   void ConnectLibraryCommands();
   void CreateBrowserEditing();
   void ConnectBrowserPage();
+  void ConnectSearchCommands();
   void ConnectMarkupCommands();
   void SourceMarkup(const TMarkupCommand& command);
   void BrowserMarkup(const TMarkupCommand& command);

@@ -1,6 +1,6 @@
 #pragma once
 // The desktop's "open" action: a web address or a file is handed to whatever
-// the desktop associates with it.
+// the desktop associates with it; and the desktop's message sounds.
 
 #include <string>
 
@@ -15,6 +15,9 @@ public:
   virtual bool Open(const std::string& target, const std::string& parameters) = 0;
   // Ends the application after the current event.
   virtual void Terminate() = 0;
+  // The system sound of a message type (0x40: information messages); a
+  // shell without sound stays silent.
+  virtual void MessageBeep(unsigned type) { (void)type; }
 };
 
 }  // namespace tessaly

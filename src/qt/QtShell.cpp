@@ -1,5 +1,6 @@
 #include "qt/QtShell.h"
 
+#include <QApplication>
 #include <QCoreApplication>
 #include <QDesktopServices>
 #include <QFileInfo>
@@ -26,5 +27,8 @@ void QtShell::Terminate() {
   if (QCoreApplication::instance() != nullptr)
     QMetaObject::invokeMethod(QCoreApplication::instance(), &QCoreApplication::quit, Qt::QueuedConnection);
 }
+
+// Qt has one alert sound for every kind of message.
+void QtShell::MessageBeep(unsigned) { QApplication::beep(); }
 
 }  // namespace tessaly

@@ -10,6 +10,7 @@ class QtShell : public TShell {
 public:
   bool Open(const std::string& target, const std::string& parameters) override;
   void Terminate() override;
+  void MessageBeep(unsigned type) override;
 };
 
 }  // namespace tessaly

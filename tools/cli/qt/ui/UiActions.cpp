@@ -36,6 +36,7 @@ namespace tessaly::cli {
 namespace {
 
 constexpr int BrowserWaitMilliseconds = 15000;
+constexpr int FocusWaitMilliseconds = 1000;
 
 int Number(const std::string& word) {
   try {
@@ -126,9 +127,20 @@ void Focus(UiDriver& driver, const Words& words) {
                     : words[0] == "WebBrowser" ? static_cast<QWidget*>(window.WebBrowser)
                                                : nullptr;
   if (target == nullptr) throw ScriptError("cannot focus " + words[0]);
-  window.activateWindow();
-  target->setFocus(Qt::OtherFocusReason);
-  QApplication::processEvents();
+  // After a modal window closes, the main window's activation arrives late
+  // and gives the focus back to where it was; wait until it has settled.
+  QElapsedTimer timer;
+  timer.start();
+  int settled = 0;  // passes of the event loop that left the focus there
+  while (settled < 2 && timer.elapsed() < FocusWaitMilliseconds) {
+    if (QApplication::focusWidget() != target) {
+      settled = 0;
+      window.activateWindow();
+      target->setFocus(Qt::OtherFocusReason);
+    }
+    QApplication::processEvents(QEventLoop::AllEvents, 10);
+    if (QApplication::focusWidget() == target) ++settled;
+  }
 }
 
 void Set(UiDriver& driver, const Words& words) {

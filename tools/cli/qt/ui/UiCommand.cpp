@@ -39,7 +39,8 @@ cancelled; a message box takes its default button):
   answer open "PATH"|cancel           answer save "PATH"|cancel
   answer color RRGGBB|cancel
 Every dialog shown prints one line ("dialog message "TEXT" -> yes" ...);
-the desktop shell opens nothing and prints "shell open "ADDRESS" "PARAMS"".
+the desktop shell opens nothing and prints "shell open "ADDRESS" "PARAMS"";
+a message sound prints "beep 0xTYPE" (0x40: information).
 
 Actions:
   click NAME               button or menu item by object name, else by caption
@@ -67,7 +68,7 @@ Queries:
   print text | selection | caret | modified | filename | caption | status
   print marquee | viewer-text | viewer-selection | viewer-position | gutter
   print focus              SrcEdit, Viewer, WebBrowser, else the control's name or none
-  print list NAME | component NAME | enabled NAME | browser-html
+  print list NAME | component NAME | enabled NAME | checked NAME | browser-html
 Texts print as UTF-8; lines of text as "| LINE".
 )";
 

@@ -129,4 +129,10 @@ bool DriverShell::Open(const std::string& target, const std::string& parameters)
   return true;
 }
 
+void DriverShell::MessageBeep(unsigned type) {
+  char text[32];
+  std::snprintf(text, sizeof text, "beep 0x%02X", type);
+  Print(text);
+}
+
 }  // namespace tessaly::cli

@@ -34,11 +34,13 @@ private:
   std::deque<std::optional<TColor>> colors_;
 };
 
-// The desktop opens nothing under the driver: each request is printed and succeeds.
+// The desktop opens nothing and plays nothing under the driver: each request
+// is printed and succeeds.
 class DriverShell : public TShell {
 public:
   bool Open(const std::string& target, const std::string& parameters) override;
   void Terminate() override {}
+  void MessageBeep(unsigned type) override;
 };
 
 }  // namespace tessaly::cli

@@ -115,13 +115,22 @@ void Enabled(UiDriver& driver, const Words& words) {
   Output("enabled " + words[0] + " " + Bool(enabled));
 }
 
+void Checked(UiDriver& driver, const Words& words) {
+  auto* button = driver.Find<QAbstractButton>(words[0]);
+  if (button == nullptr || !button->isCheckable()) throw ScriptError("no check box or radio button " + words[0]);
+  Output("checked " + words[0] + " " + Bool(button->isChecked()));
+}
+
 // The control holding the keyboard focus, named as "focus" names it; the
 // browser's inner view counts as the browser.
 void FocusOwner(UiDriver& driver, const Words&) {
   TOsnovnFRM& window = driver.Window();
   const std::pair<QWidget*, const char*> named[] = {
       {window.SrcEdit, "SrcEdit"}, {window.Viewer, "Viewer"}, {window.WebBrowser, "WebBrowser"}};
-  QWidget* focused = QApplication::focusWidget();
+  // The window's own focus child: it holds even while the offscreen
+  // platform has not yet told the window it is active.
+  QWidget* focused = driver.TargetWindow()->focusWidget();
+  if (focused == nullptr) focused = QApplication::focusWidget();
   std::string name = focused == nullptr ? "none" : Utf8(focused->objectName());
   for (QWidget* widget = focused; widget != nullptr; widget = widget->parentWidget()) {
     for (const auto& [control, controlName] : named) {
@@ -158,6 +167,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"list", 1, 1, List},
       {"component", 1, 1, Component},
       {"enabled", 1, 1, Enabled},
+      {"checked", 1, 1, Checked},
       {"browser-html", 0, 0, BrowserHtml},
       {"gutter", 0, 0, Gutter},
       {"focus", 0, 0, FocusOwner},
