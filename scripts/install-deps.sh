@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
   build-essential cmake ninja-build ccache clang lld
-  unzip p7zip-full  # the ZIP tests check our archives with both when present
+  unzip zip p7zip-full  # the ZIP tests check our archives with these tools
+  python3  # the update window scripts serve their update page on loopback
   tidy  # the template tests check every built-in page with it
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   libjpeg62-turbo-dev zlib1g-dev libpng-dev

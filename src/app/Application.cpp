@@ -23,7 +23,7 @@ void SetUpApplication(QApplication& application) {
 TApplicationForms::TApplicationForms(Dialogs& dialogs, TShell& shell, const std::string& version)
     : osnovnFRM_(std::make_unique<TOsnovnFRM>(dialogs, shell)),
       aboutForm_(std::make_unique<TAboutForm>(shell, dialogs, version, osnovnFRM_.get())),
-      updateWindow_(std::make_unique<Tform_MainWindow>(osnovnFRM_.get())) {
+      updateWindow_(std::make_unique<Tform_MainWindow>(dialogs, shell, version, osnovnFRM_.get())) {
   osnovnFRM_->SetAboutForm(aboutForm_.get());
   osnovnFRM_->SetUpdateWindow(updateWindow_.get());
 }

@@ -13,6 +13,8 @@ inline constexpr const char* ApplicationTitle = "Tessaly";
 inline constexpr const char* ProgramSiteAddress = "https://tessaly.example.org/";
 // The maker's second site; links to either open in the desktop's browser.
 inline constexpr const char* MakerSiteAddress = "https://www.tessaly.example.org/";
+// The update information page the update window asks.
+inline constexpr const char* UpdatePageAddress = "https://tessaly.example.org/update/tessaly.htm";
 
 // Hands the site address to the desktop's browser; says so when that fails.
 void OpenProgramSite(TShell& shell, Dialogs& dialogs);

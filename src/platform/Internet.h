@@ -1,6 +1,6 @@
 #pragma once
 // What the update check asks of the network: whether the computer is online,
-// and a plain HTTP GET read block by block. Reads are blocking calls that let
+// and an HTTP (or HTTPS) GET read block by block. Reads are blocking calls that let
 // the user interface run its pending events while they wait, so an Abort
 // clicked during a transfer is seen at the next block.
 
@@ -17,6 +17,7 @@ struct THttpGetRequest {
   std::string Object;  // the path part, starting with "/"
   std::string UserName;
   std::string Password;
+  bool Secure = false;  // HTTPS: a certificate the system does not trust fails the transfer
 };
 
 // One request under way. Destroying it closes the connection.
@@ -29,6 +30,8 @@ public:
   virtual bool WaitForHeaders() = 0;
   // The Content-Length header of the reply, when it has one.
   virtual std::optional<std::string> ContentLength() const = 0;
+  // The reply's HTTP status code (200 when the transport has none).
+  virtual int StatusCode() const { return 200; }
   // Reads up to `size` bytes, waiting for them when none are buffered yet.
   // Returns the count, 0 at the end of the body, -1 when the read failed.
   virtual long Read(char* buffer, size_t size) = 0;

@@ -41,6 +41,10 @@ public:
     return reply_->rawHeader("Content-Length").trimmed().toStdString();
   }
 
+  int StatusCode() const override {
+    return reply_ ? reply_->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt() : 0;
+  }
+
   long Read(char* buffer, size_t size) override {
     WaitWhile([this] { return reply_->bytesAvailable() == 0 && !reply_->isFinished(); });
     if (!reply_) return -1;
@@ -110,7 +114,7 @@ bool QtInternet::IsConnected() {
 
 std::unique_ptr<THttpTransfer> QtInternet::Get(const THttpGetRequest& request) {
   QUrl url;
-  url.setScheme("http");
+  url.setScheme(request.Secure ? "https" : "http");
   url.setHost(FromBytes(request.Host));
   url.setPort(request.Port);
   // The object goes as its bytes; anything beyond ASCII is percent-encoded.

@@ -69,16 +69,53 @@ bool MatchFrom(std::string_view name, std::string_view pattern) {
   return p == pattern.size();
 }
 
+bool ValidUtf8(std::string_view text) {
+  for (size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const size_t length = byte < 0x80 ? 1 : (byte >> 5) == 0x06 ? 2 : (byte >> 4) == 0x0E ? 3 : (byte >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || i + length > text.size()) return false;
+    if (length == 2 && byte < 0xC2) return false;  // overlong
+    for (size_t k = 1; k < length; ++k)
+      if ((static_cast<unsigned char>(text[i + k]) & 0xC0) != 0x80) return false;
+    i += length;
+  }
+  return true;
+}
+
+enum THostSystem : uint8_t { hsMsDos = 0, hsOs2 = 6, hsNtfs = 11, hsVfat = 14 };
+
+// Systems whose packers store names in the DOS code page.
+bool OemHost(const TZipEntry& entry) {
+  switch (entry.HostSystem()) {
+    case hsMsDos:
+    case hsOs2:
+    case hsNtfs:
+    case hsVfat: return true;
+    default: return false;
+  }
+}
+
+// The name in UTF-8 when the archive tells or shows it: the Unicode Path
+// field, the UTF-8 flag, or a name from a system that is not DOS-like
+// (Unix packers store the local text, UTF-8 today, without the flag) that
+// is valid UTF-8.
+std::optional<std::string> Utf8Name(const TZipEntry& entry) {
+  if (!entry.UnicodePath.empty()) return entry.UnicodePath;
+  if (entry.Utf8Name()) return entry.RawName;
+  if (!OemHost(entry) && ValidUtf8(entry.RawName)) return entry.RawName;
+  return std::nullopt;
+}
+
 }  // namespace
 
 std::string EntryNameAnsi(const TZipEntry& entry, bool translateOem) {
-  if (entry.Utf8Name()) return cp1251::FromUtf8(entry.RawName);
+  if (const auto utf8 = Utf8Name(entry)) return cp1251::FromUtf8(*utf8);
   if (translateOem) return OemToAnsi(entry.RawName);
   return entry.RawName;
 }
 
 std::string EntryNameUtf8(const TZipEntry& entry, bool translateOem) {
-  if (entry.Utf8Name()) return entry.RawName;
+  if (const auto utf8 = Utf8Name(entry)) return *utf8;
   if (translateOem) return OemToUtf8(entry.RawName);
   return cp1251::ToUtf8(entry.RawName);
 }

@@ -10,8 +10,10 @@
 
 namespace tessaly::zip {
 
-// The entry's name in windows-1251: from UTF-8 when the entry says so, from
-// the DOS code page 866 when `translateOem`, else taken as it is.
+// The entry's name in windows-1251: from UTF-8 when the entry says so (the
+// Unicode Path field, the UTF-8 flag) or when a name packed on a system that
+// is not DOS-like is valid UTF-8; else from the DOS code page 866 when
+// `translateOem`, else taken as it is.
 std::string EntryNameAnsi(const TZipEntry& entry, bool translateOem);
 // The same name in UTF-8 for the file system, without the losses of going
 // through windows-1251.

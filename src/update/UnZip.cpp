@@ -3,7 +3,10 @@
 #include <fcntl.h>
 #include <sys/stat.h>
 
+#include <cstdint>
 #include <ctime>
+#include <filesystem>
+#include <optional>
 #include <memory>
 
 #include "platform/CodePage1251.h"
@@ -74,7 +77,31 @@ int TUnZip::Extract() {
   return count_;
 }
 
+// The free space of the file system `path` is on, or would be on once made.
+std::optional<uint64_t> AvailableSpace(std::filesystem::path path) {
+  std::error_code error;
+  while (!path.empty() && !std::filesystem::exists(path, error)) path = path.parent_path();
+  if (path.empty()) path = ".";
+  const auto space = std::filesystem::space(path, error);
+  if (error) return std::nullopt;
+  return space.available;
+}
+
 void TUnZip::ExtractArchive(const TZipArchive& archive) {
+  // An archive that states more than fits is refused before anything is
+  // written: an update must not fill the disk.
+  uint64_t stated = 0;
+  for (const TZipEntry& entry : archive.Entries())
+    if (!entry.IsDirectory() && Selected(EntryNameAnsi(entry, translateOemChar_)))
+      stated = entry.UncompressedSize > UINT64_MAX - stated ? UINT64_MAX : stated + entry.UncompressedSize;
+  const std::string base = extractDir_.empty() ? ExtractFilePath(archiveFile_) : extractDir_;
+  const auto available = AvailableSpace(base.empty() ? "." : base);
+  if (available && stated > *available) {
+    ReportError(zeDiskFull, ZipErrorMessage(zeDiskFull, Format("%llu bytes stated, %llu free",
+                                                               static_cast<unsigned long long>(stated),
+                                                               static_cast<unsigned long long>(*available))));
+    return;
+  }
   for (const TZipEntry& entry : archive.Entries()) {
     const std::string name = EntryNameAnsi(entry, translateOemChar_);
     if (!Selected(name)) continue;

@@ -23,7 +23,29 @@ std::string AsciiUpperCase(std::string text) {
   return text;
 }
 
+// The tag name of a META line, when the line has one.
+bool MetaName(const std::string& line, std::string& name) {
+  const size_t meta = line.find("META NAME");
+  if (meta == std::string::npos) return false;
+  // After "META NAME", an equals sign and a double quote.
+  name = QuotedField(line, meta + 11);
+  return true;
+}
+
+// A line without CONTENT= carries no value.
+std::string ContentValue(const std::string& line) {
+  const size_t content = AsciiUpperCase(line).find("CONTENT=");
+  return content == std::string::npos ? std::string() : QuotedField(line, content + 9);
+}
+
 }  // namespace
+
+std::string PageValue(const std::vector<std::string>& lines, const std::string& name) {
+  std::string value, found;
+  for (const std::string& line : lines)
+    if (MetaName(line, found) && found == name) value = ContentValue(line);
+  return value;
+}
 
 TTagValues EmptyTagValues() { return {"", "", "", "", "", "", "", ""}; }
 
@@ -40,16 +62,10 @@ void ParseUpdatePage(const std::vector<std::string>& lines, const TTagInfo& name
       {&names.Version, &values.Version},
   }};
   for (const std::string& line : lines) {
-    const size_t meta = line.find("META NAME");
-    if (meta == std::string::npos) continue;
-    // After "META NAME", an equals sign and a double quote.
-    const std::string name = QuotedField(line, meta + 11);
-    for (const auto& [tag, value] : fields) {
-      if (name != *tag) continue;
-      // A line without CONTENT= carries no value.
-      const size_t content = AsciiUpperCase(line).find("CONTENT=");
-      *value = content == std::string::npos ? std::string() : QuotedField(line, content + 9);
-    }
+    std::string name;
+    if (!MetaName(line, name)) continue;
+    for (const auto& [tag, value] : fields)
+      if (name == *tag) *value = ContentValue(line);
   }
 }
 

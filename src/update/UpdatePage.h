@@ -25,6 +25,10 @@ using TTagValues = TTagInfo;
 // `lines`; a later line with the same name replaces an earlier value.
 void ParseUpdatePage(const std::vector<std::string>& lines, const TTagInfo& names, TTagValues& values);
 
+// The value of the one tag `name` in `lines`, by the same rules; empty when
+// the page does not carry it.
+std::string PageValue(const std::vector<std::string>& lines, const std::string& name);
+
 // Every field cleared.
 TTagValues EmptyTagValues();
 

@@ -19,20 +19,29 @@ namespace {
 constexpr uint16_t kComponentVersion = 0x0102;
 constexpr size_t kBlockSize = 1025;
 const std::string kHttpPrefix = "http://";
+const std::string kHttpsPrefix = "https://";
 
 struct TUrlParts {
   std::string host;
   int port = 80;
   std::string object;
+  bool secure = false;
 };
 
-// Host and object of an address: "http://" dropped, the host up to the
-// first "/" (with an optional ":port"), the object from that "/" on.
+// Host and object of an address: "http://" or "https://" dropped, the host
+// up to the first "/" (with an optional ":port"), the object from that "/" on.
 TUrlParts SplitUrl(std::string url) {
-  if (cp1251::LowerCase(url).find(kHttpPrefix) != std::string::npos) url.erase(0, kHttpPrefix.size());
   TUrlParts parts;
+  const std::string lower = cp1251::LowerCase(url);
+  if (lower.rfind(kHttpsPrefix, 0) == 0) {
+    url.erase(0, kHttpsPrefix.size());
+    parts.secure = true;
+    parts.port = 443;
+  } else if (lower.find(kHttpPrefix) != std::string::npos) {
+    url.erase(0, kHttpPrefix.size());
+  }
   const size_t slash = url.find('/');
-  if (slash == std::string::npos) return parts;  // no host at all: the transfer fails
+  if (slash == std::string::npos) return {};  // no host at all: the transfer fails
   parts.host = url.substr(0, slash);
   parts.object = url.substr(slash);
   const size_t colon = parts.host.rfind(':');
@@ -65,7 +74,8 @@ TWebUpdate::~TWebUpdate() = default;
 
 void TWebUpdate::SetProductInfo(const TProductInfo& value) {
   productInfo_ = value;
-  if (!cp1251::SameText(productInfo_.URL.substr(0, kHttpPrefix.size()), kHttpPrefix))
+  if (!cp1251::SameText(productInfo_.URL.substr(0, kHttpPrefix.size()), kHttpPrefix) &&
+      !cp1251::SameText(productInfo_.URL.substr(0, kHttpsPrefix.size()), kHttpsPrefix))
     productInfo_.URL = kHttpPrefix + productInfo_.URL;
 }
 
@@ -105,12 +115,14 @@ bool TWebUpdate::RunTransfer(const std::string& url, TTarget target, const std::
   const TUrlParts parts = SplitUrl(url);
   if (parts.host.empty()) return false;
   const std::unique_ptr<THttpTransfer> transfer =
-      internet_.Get({parts.host, parts.port, parts.object, userName_, password_});
+      internet_.Get({parts.host, parts.port, parts.object, userName_, password_, parts.secure});
   if (!transfer) return false;
   transfer_ = transfer.get();
   const bool replied = transfer->WaitForHeaders();
   if (abort_) return !(quiet = true);
   if (!replied) return false;
+  // An error page in place of the update file is not the update.
+  if (target == TTarget::File && transfer->StatusCode() >= 400) return false;
   const std::optional<std::string> length = transfer->ContentLength();
   if (abort_) return !(quiet = true);
   if (!length && target == TTarget::File) return false;
@@ -191,7 +203,11 @@ void TWebUpdate::Download() {
     }
   }
   if (OnBeforeDownload) OnBeforeDownload(*this, localFile_);
-  Transfer(values_.Download, TTarget::File, localFile_);
+  if (Transfer(values_.Download, TTarget::File, localFile_) && OnVerifyDownload &&
+      !OnVerifyDownload(*this, localFile_)) {
+    success_ = false;
+    Raise(OnDownloadError);
+  }
   if (OnAfterDownload) OnAfterDownload(*this, localFile_);
 }
 

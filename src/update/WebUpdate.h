@@ -43,7 +43,8 @@ public:
   const TTagInfo& TagInfo() const { return tagInfo_; }
   void SetTagInfo(const TTagInfo& value) { tagInfo_ = value; }
   const TProductInfo& ProductInfo() const { return productInfo_; }
-  // Gives the URL "http://" in front unless it starts so already.
+  // Gives the URL "http://" in front unless it starts with "http://" or
+  // "https://" already.
   void SetProductInfo(const TProductInfo& value);
   const TInfoCaption& InfoCaption() const { return infoCaption_; }
   void SetInfoCaption(const TInfoCaption& value) { infoCaption_ = value; }
@@ -86,6 +87,9 @@ public:
   std::function<void(TWebUpdate& sender, int64_t totalSize, int64_t received)> OnDownload;
   std::function<void(TWebUpdate& sender, const std::string& fileName)> OnAfterDownload;
   TNotifyEvent OnCannotExecute;
+  // Asked after a complete download, before anything uses the file; false
+  // fails the download as a transfer error does.
+  std::function<bool(TWebUpdate& sender, const std::string& fileName)> OnVerifyDownload;
 
   // The information window: shows `url` with the check box set to
   // `checkForUpdate`, returns whether it was closed with OK and leaves the

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include <zlib.h>
+
 #include "update/ZipErrors.h"
 
 namespace tessaly::zip {
@@ -26,6 +28,8 @@ uint64_t Get64(std::span<const uint8_t> b, size_t at) { return Get32(b, at) | st
 
 // Whether [offset, offset + size) lies inside a buffer of `total` bytes.
 bool Fits(uint64_t offset, uint64_t size, uint64_t total) { return offset <= total && size <= total - offset; }
+
+void ApplyUnicodePathExtra(std::span<const uint8_t> extra, TZipEntry& entry);
 
 }  // namespace
 
@@ -87,10 +91,39 @@ void TZipArchive::ReadCentralDirectory(uint64_t offset, uint64_t size, uint64_t 
     const auto name = directory.subspan(at + kCentralSize, nameLength);
     entry.RawName.assign(name.begin(), name.end());
     ApplyZip64Extra(directory.subspan(at + kCentralSize + nameLength, extraLength), entry);
+    ApplyUnicodePathExtra(directory.subspan(at + kCentralSize + nameLength, extraLength), entry);
     entries_.push_back(std::move(entry));
     at += kCentralSize + nameLength + extraLength + commentLength;
   }
 }
+
+namespace {
+
+constexpr uint16_t kUnicodePathExtraId = 0x7075;
+
+// The Unicode Path field: version 1, the CRC-32 of the header's name (a
+// tool that renamed the entry without updating the field leaves it stale),
+// then the name in UTF-8.
+void ApplyUnicodePathExtra(std::span<const uint8_t> extra, TZipEntry& entry) {
+  size_t at = 0;
+  while (at + 4 <= extra.size()) {
+    const uint16_t id = Get16(extra, at);
+    const size_t length = Get16(extra, at + 2);
+    if (!Fits(at + 4, length, extra.size())) return;
+    if (id == kUnicodePathExtraId && length > 5 && extra[at + 4] == 1) {
+      const uint32_t nameCrc = Get32(extra, at + 5);
+      const auto* name = reinterpret_cast<const Bytef*>(entry.RawName.data());
+      if (nameCrc == ::crc32(0, name, static_cast<uInt>(entry.RawName.size()))) {
+        const auto text = extra.subspan(at + 9, length - 5);
+        entry.UnicodePath.assign(text.begin(), text.end());
+      }
+      return;
+    }
+    at += 4 + length;
+  }
+}
+
+}  // namespace
 
 // Values that did not fit their 32-bit fields are in the ZIP64 extra block,
 // in a fixed order, present only for the fields marked 0xFFFFFFFF.

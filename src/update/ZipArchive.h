@@ -22,6 +22,9 @@ struct TZipEntry {
   uint64_t UncompressedSize = 0;
   uint64_t LocalHeaderOffset = 0;
   uint32_t ExternalAttributes = 0;
+  // The name in UTF-8 from the Unicode Path extra field, when it has one
+  // that belongs to this name.
+  std::string UnicodePath;
 
   bool Encrypted() const { return (Flags & 0x0001) != 0; }
   bool HasDataDescriptor() const { return (Flags & 0x0008) != 0; }

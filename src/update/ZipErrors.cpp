@@ -15,6 +15,7 @@ const char* ZipErrorText(TZipErrorCode code) {
     case zeUnsafePath: return "Path leaves the extraction directory";
     case zeWriteFile: return "Error writing file";
     case zeBadData: return "Error in compressed data";
+    case zeDiskFull: return "Not enough disk space";
   }
   return "Unknown error";
 }

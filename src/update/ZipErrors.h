@@ -20,6 +20,7 @@ enum TZipErrorCode {
   zeUnsafePath,
   zeWriteFile,
   zeBadData,
+  zeDiskFull,
 };
 
 // The fixed text of a code ("File fails CRC check").

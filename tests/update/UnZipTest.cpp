@@ -366,5 +366,84 @@ INSTANTIATE_TEST_SUITE_P(
                             {zip::zeBadData}}),
     [](const auto& info) { return zip::test::TestName(info.param.label); });
 
+
+std::string Le16(uint32_t v) { return {static_cast<char>(v & 0xFF), static_cast<char>(v >> 8 & 0xFF)}; }
+std::string Le32(uint32_t v) { return Le16(v & 0xFFFF) + Le16(v >> 16); }
+
+// The Info-ZIP Unicode Path field for a stored name.
+std::string UnicodePathField(const std::string& storedName, const std::string& utf8, bool stale = false) {
+  const uint32_t crc = zip::test::Crc32(storedName) ^ (stale ? 1u : 0u);
+  return Le16(0x7075) + Le16(static_cast<uint32_t>(5 + utf8.size())) + std::string(1, '\x01') + Le32(crc) + utf8;
+}
+
+constexpr uint16_t kMadeOnDos = 0 << 8 | 20;
+// "Папка/файл.txt" in UTF-8 and in code page 866.
+const std::string kUtf8Name = "\xD0\x9F\xD0\xB0\xD0\xBF\xD0\xBA\xD0\xB0/\xD1\x84\xD0\xB0\xD0\xB9\xD0\xBB.txt";
+const std::string kOemName = "\x8F\xA0\xAF\xAA\xA0/\xE4\xA0\xA9\xAB.txt";
+
+TEST_F(UnZipTest, NamesFollowTheirHostSystemAndTheUnicodePathField) {
+  struct TRow {
+    const char* label;
+    TTestEntry entry;
+  };
+  const TRow rows[] = {
+      {"unix_utf8_without_flag", {.name = kUtf8Name, .data = "x"}},
+      {"dos_oem", {.name = kOemName, .data = "x", .versionMadeBy = kMadeOnDos}},
+      {"unicode_path_field", {.name = "_____/____.txt", .data = "x", .versionMadeBy = kMadeOnDos,
+                              .extra = UnicodePathField("_____/____.txt", kUtf8Name)}},
+  };
+  for (const TRow& row : rows) {
+    std::filesystem::remove_all(Out());
+    EXPECT_EQ(Extract({row.entry}), 1) << row.label;
+    EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"Папка/файл.txt", "x"}})) << row.label;
+    EXPECT_EQ(unzip.LastName(), "\xCF\xE0\xEF\xEA\xE0/\xF4\xE0\xE9\xEB.txt") << row.label;  // windows-1251
+  }
+  // A field whose CRC does not match the stored name belongs to another name.
+  std::filesystem::remove_all(Out());
+  EXPECT_EQ(Extract({{.name = "plain.txt", .data = "x", .extra = UnicodePathField("plain.txt", "other.txt", true)}}), 1);
+  EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"plain.txt", "x"}}));
+}
+
+TEST_F(UnZipTest, ArchiveStatingMoreThanTheFreeSpaceIsRefusedBeforeWriting) {
+  const std::vector<TTestEntry> entries = {{.name = "first.txt", .data = "small"},
+                                           {.name = "huge.bin", .data = "x", .statedSize = uint64_t(1) << 60}};
+  zip::test::WriteFile(dir.Path() + "huge.zip", zip::test::BuildZip(entries, true));
+  unzip.SetArchiveFile(dir.Path() + "huge.zip");
+  unzip.SetFileSpec({"*.*"});
+  unzip.SetExtractDir(Out());
+  EXPECT_EQ(unzip.Extract(), 0);
+  EXPECT_EQ(Codes(), std::vector<int>{zip::zeDiskFull});
+  EXPECT_TRUE(Files().empty());
+}
+
+// Archives of the packers on this computer: an empty folder, a name in
+// Cyrillic under a sub-folder.
+TEST_F(UnZipTest, ArchivesOfRealPackers) {
+  const std::string source = dir.Path() + "src/";
+  std::filesystem::create_directories(source + "Папка");
+  std::filesystem::create_directories(source + "empty");
+  zip::test::WriteFile(source + "Папка/файл.txt", "text");
+  const std::pair<const char*, std::string> packers[] = {
+      {"zip", "cd " + source + " && zip -qr " + dir.Path() + "real.zip ."},
+      {"7z", "cd " + source + " && 7z a -tzip -bd " + dir.Path() + "real.zip . >/dev/null"},
+  };
+  int tried = 0;
+  for (const auto& [program, command] : packers) {
+    if (!zip::test::HaveProgram(program)) continue;
+    ++tried;
+    std::filesystem::remove(dir.Path() + "real.zip");
+    std::filesystem::remove_all(Out());
+    ASSERT_EQ(zip::test::Run(command), 0) << program;
+    unzip.SetArchiveFile(dir.Path() + "real.zip");
+    unzip.SetFileSpec({"*.*"});
+    unzip.SetExtractDir(Out());
+    unzip.SetCreateStoredDirs(true);
+    EXPECT_EQ(unzip.Extract(), 1) << program;
+    EXPECT_EQ(Files(), (std::map<std::string, std::string>{{"Папка/файл.txt", "text"}})) << program;
+    EXPECT_TRUE(std::filesystem::is_directory(Out() + "empty")) << program;
+  }
+  if (tried == 0) GTEST_SKIP() << "no zip packer on this computer";
+}
+
 }  // namespace
 }  // namespace tessaly

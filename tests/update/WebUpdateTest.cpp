@@ -262,7 +262,9 @@ TEST_P(BrokenDownloads, FailWithAnErrorAndStillRaiseAfterDownload) {
 INSTANTIATE_TEST_SUITE_P(Rows, BrokenDownloads,
                          ::testing::Values(TBrokenDownloadCase{"missing_content_length", {kArchive, THttpReply::TLength::Missing}, false},
                                            TBrokenDownloadCase{"short_body", {kArchive, THttpReply::TLength::Larger}, true},
-                                           TBrokenDownloadCase{"not_found", {"", THttpReply::TLength::Missing, std::string::npos, 404}, false}),
+                                           TBrokenDownloadCase{"not_found", {"", THttpReply::TLength::Missing, std::string::npos, 404}, false},
+                                           // An error page of the right length is still not the update.
+                                           TBrokenDownloadCase{"error_page", {"not found", THttpReply::TLength::Correct, std::string::npos, 404}, false}),
                          [](const auto& info) { return std::string(info.param.label); });
 
 TEST_F(WebUpdateTest, AbortMidTransferEndsQuietly) {

@@ -60,6 +60,7 @@ std::string BuildZip(const std::vector<TTestEntry>& entries, bool zip64) {
       flags |= 1;
     }
     const uint32_t offset = entry.localHeaderOffset.value_or(static_cast<uint32_t>(archive.size()));
+    const uint64_t stated = entry.statedSize.value_or(entry.data.size());
     const auto header = [&](std::string& out, bool central) {
       Put32(out, central ? 0x02014b50 : 0x04034b50);
       if (central) Put16(out, entry.versionMadeBy);
@@ -70,9 +71,9 @@ std::string BuildZip(const std::vector<TTestEntry>& entries, bool zip64) {
       Put16(out, entry.dosDate);
       Put32(out, crc);
       Put32(out, zip64 ? kInExtra : static_cast<uint32_t>(data.size()));
-      Put32(out, zip64 ? kInExtra : static_cast<uint32_t>(entry.data.size()));
+      Put32(out, zip64 ? kInExtra : static_cast<uint32_t>(stated));
       Put16(out, static_cast<uint32_t>(entry.name.size()));
-      Put16(out, zip64 ? (central ? 28 : 20) : 0);
+      Put16(out, (zip64 ? (central ? 28 : 20) : 0) + static_cast<uint32_t>(entry.extra.size()));
       if (central) {
         Put16(out, 0);  // comment
         Put16(out, 0);  // disk
@@ -84,10 +85,11 @@ std::string BuildZip(const std::vector<TTestEntry>& entries, bool zip64) {
       if (zip64) {
         Put16(out, 0x0001);
         Put16(out, central ? 24 : 16);
-        Put64(out, entry.data.size());
+        Put64(out, stated);
         Put64(out, data.size());
         if (central) Put64(out, offset);
       }
+      out += entry.extra;
     };
     header(archive, false);
     archive += data;

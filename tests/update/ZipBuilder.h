@@ -22,6 +22,8 @@ struct TTestEntry {
   std::optional<std::string> compressed;  // replaces the encoder's output
   std::optional<uint32_t> crc;
   std::optional<uint32_t> localHeaderOffset;
+  std::string extra;                   // further extra fields, in both headers
+  std::optional<uint64_t> statedSize;  // replaces the uncompressed size the headers state
 };
 
 // The compressed bytes of `entry` by its method.

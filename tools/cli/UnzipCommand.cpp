@@ -1,6 +1,8 @@
 // tessaly-cli unzip ARCHIVE DIR [PATTERN ...]: extracts as the update window
-// does and prints the count, the last entry and the errors reported.
+// does, prints the count and the last entry, each error on stderr, and exits
+// 1 when any entry failed.
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -20,6 +22,7 @@ void RunUnzip(const Arguments& args) {
   if (patterns.empty()) patterns.push_back("*.*");
   unzip.SetFileSpec(patterns);
   unzip.SetExtractDir(IncludeTrailingPathDelimiter(args[1]));
+  unzip.SetCreateStoredDirs(true);
   std::vector<std::string> errors;
   unzip.OnError = [&](TUnZip&, int code, const std::string& message) {
     errors.push_back("error " + std::to_string(code) + " " + cp1251::ToUtf8(message) + "\n");
@@ -27,7 +30,8 @@ void RunUnzip(const Arguments& args) {
   const int count = unzip.Extract();
   WriteOut("extracted " + std::to_string(count) + "\n");
   WriteOut("last " + cp1251::ToUtf8(unzip.LastName()) + "\n");
-  for (const std::string& line : errors) WriteOut(line);
+  for (const std::string& line : errors) std::fputs(line.c_str(), stderr);
+  if (!errors.empty()) throw ExitCode{1};
 }
 
 const CommandRegistration registration("unzip", "unzip ARCHIVE DIR [PATTERN ...]", RunUnzip);

@@ -22,6 +22,7 @@
 #include <filesystem>
 
 #include "app/MainWindow.h"
+#include "app/UpdateWindow.h"
 #include "cli/qt/ui/UiDialogs.h"
 #include "cli/qt/ui/UiDriver.h"
 #include "cli/qt/ui/UiScript.h"
@@ -37,6 +38,7 @@ namespace {
 
 constexpr int BrowserWaitMilliseconds = 15000;
 constexpr int FocusWaitMilliseconds = 1000;
+constexpr int WindowWaitMilliseconds = 30000;
 
 int Number(const std::string& word) {
   try {
@@ -279,6 +281,23 @@ void BrowserCommand(UiDriver& driver, const Words& words) {
 }
 
 void Wait(UiDriver& driver, const Words& words) {
+  if (words[0] == "window") {
+    if (words.size() != 2) throw ScriptError("wait window needs a window name");
+    const QString name = QString::fromStdString(words[1]);
+    return driver.WaitUntil(
+        [name] {
+          const QWidget* modal = QApplication::activeModalWidget();
+          return modal != nullptr && modal->objectName() == name;
+        },
+        WindowWaitMilliseconds, "window " + words[1] + " did not open");
+  }
+  if (words[0] == "update") {
+    auto* update = driver.Window().findChild<Tform_MainWindow*>(QStringLiteral("form_MainWindow"));
+    if (update == nullptr) throw ScriptError("no update window");
+    return driver.WaitUntil([update] { return !update->Flow().WebUpdate().Busy(); }, WindowWaitMilliseconds,
+                            "the update check did not end");
+  }
+  if (words.size() != 1) throw ScriptError("wrong number of words for 'wait'");
   if (words[0] != "browser") return ProcessEventsFor(Number(words[0]));
   ProcessEventsFor(50);
   if (!driver.Window().WebBrowser->WaitComplete(BrowserWaitMilliseconds))
@@ -324,7 +343,7 @@ const std::vector<UiVerb>& ActionVerbs() {
       {"browser-select", 1, 1, BrowserSelect},
       {"browser-element", 1, 2, BrowserElement},
       {"browser-command", 1, 2, BrowserCommand},
-      {"wait", 1, 1, Wait},
+      {"wait", 1, 2, Wait},
       {"close", 0, 0, Close},
       {"screenshot", 1, 1, Screenshot},
       {"print", 1, 2, Print},

@@ -1,4 +1,4 @@
-// tessaly-cli ui [--program-dir DIR] [--size WxH] SCRIPT: runs the real main
+// tessaly-cli ui [--program-dir DIR] [--size WxH] [--update-url URL] SCRIPT: runs the real main
 // window (offscreen unless QT_QPA_PLATFORM says otherwise) under a script of
 // clicks, keys and dialog answers, and prints what the script asks for.
 
@@ -11,6 +11,7 @@
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
+#include "app/UpdateWindow.h"
 #include "cli/Command.h"
 #include "cli/qt/WindowApplication.h"
 #include "cli/qt/ui/UiDialogs.h"
@@ -21,12 +22,15 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr const char* kUsage = "ui [--program-dir DIR] [--size WxH] SCRIPT   (ui --help: the script vocabulary)";
+constexpr const char* kUsage =
+    "ui [--program-dir DIR] [--size WxH] [--update-url URL] SCRIPT   (ui --help: the script vocabulary)";
 
-constexpr const char* kHelp = R"(tessaly-cli ui [--program-dir DIR] [--size WxH] SCRIPT
+constexpr const char* kHelp = R"(tessaly-cli ui [--program-dir DIR] [--size WxH] [--update-url URL] SCRIPT
 
 Runs the main window offscreen (unless QT_QPA_PLATFORM is set) with DIR as
 the program directory (created and given the shipped defaults it lacks),
+URL as the update information page of the update window (instead of the
+program's site; an address on this computer counts as reachable offline),
 runs SCRIPT line by line and prints results on stdout. A bad line or a
 failed step prints "line N: message" on stderr and exits 1. Lines run on
 while a modal window of the program is open; actions then act on it.
@@ -61,6 +65,8 @@ Actions:
   browser-command NAME ["VALUE"]   a document command of the browser editing
                            object on the selection (Bold, JustifyCenter, ...)
   wait MS | wait browser   let time pass | until the browser's document is complete
+  wait window NAME         hold the next lines until the modal window NAME is open
+  wait update              hold the next lines until the update window's check ended
   close                    prints "closed" or "close refused"
   screenshot "PATH"        the active window as PNG
 
@@ -75,6 +81,7 @@ Texts print as UTF-8; lines of text as "| LINE".
 struct Options {
   std::string programDir;
   int width = 0, height = 0;
+  std::string updateUrl;
   std::string script;
 };
 
@@ -86,6 +93,8 @@ Options ParseOptions(const Arguments& args) {
       throw ExitCode{0};
     } else if (args[i] == "--program-dir" && i + 1 < args.size()) {
       options.programDir = args[++i];
+    } else if (args[i] == "--update-url" && i + 1 < args.size()) {
+      options.updateUrl = args[++i];
     } else if (args[i] == "--size" && i + 1 < args.size()) {
       if (std::sscanf(args[++i].c_str(), "%dx%d", &options.width, &options.height) != 2 || options.width <= 0 ||
           options.height <= 0)
@@ -121,6 +130,7 @@ void RunUi(const Arguments& args) {
   {
     TApplicationForms forms(dialogs, shell, ProgramVersion());
     TOsnovnFRM& window = forms.OsnovnFRM();
+    if (!options.updateUrl.empty()) forms.form_MainWindow().SetUpdateUrl(options.updateUrl);
     if (options.width > 0) {
       window.resize(options.width, options.height);
       window.show();

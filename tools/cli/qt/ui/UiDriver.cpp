@@ -49,6 +49,19 @@ void UiDriver::RunNext() {
     QTimer::singleShot(5, this, [this] { RunNext(); });
     return;
   }
+  if (until_) {
+    if (!until_()) {
+      if (std::chrono::steady_clock::now() > untilDeadline_) {
+        std::fflush(stdout);
+        std::fprintf(stderr, "line %zu: %s\n", untilLine_, untilWhat_.c_str());
+        Finish(1);
+        return;
+      }
+      QTimer::singleShot(5, this, [this] { RunNext(); });
+      return;
+    }
+    until_ = nullptr;
+  }
   if (next_ == script_.size()) {
     Finish(0);
     return;
@@ -66,6 +79,13 @@ void UiDriver::RunNext() {
     std::fprintf(stderr, "line %zu: %s\n", number, error.what());
     Finish(1);
   }
+}
+
+void UiDriver::WaitUntil(std::function<bool()> condition, int timeoutMs, std::string what) {
+  until_ = std::move(condition);
+  untilDeadline_ = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
+  untilWhat_ = std::move(what);
+  untilLine_ = next_;
 }
 
 void UiDriver::RunLine(const std::string& line) {

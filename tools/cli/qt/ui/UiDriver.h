@@ -7,6 +7,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <chrono>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -52,6 +54,10 @@ public:
     return qobject_cast<T*>(FindObject(name));
   }
 
+  // Holds the next lines back, without blocking the event loop, until
+  // `condition` holds; the script fails when it has not within `timeoutMs`.
+  void WaitUntil(std::function<bool()> condition, int timeoutMs, std::string what);
+
 private:
   void RunNext();
   void RunLine(const std::string& line);
@@ -62,6 +68,10 @@ private:
   std::vector<std::string> script_;
   size_t next_ = 0;
   bool finished_ = false;
+  std::function<bool()> until_;
+  std::chrono::steady_clock::time_point untilDeadline_;
+  std::string untilWhat_;
+  size_t untilLine_ = 0;
 };
 
 // Prints one line of the driver's output.
