@@ -69,6 +69,8 @@ T* TOsnovnFRM::Component(const char* name) const {
   Q_ASSERT_X(component != nullptr, "TOsnovnFRM", name);
   return component;
 }
+// The command files by area look up their tool buttons too.
+template QToolButton* TOsnovnFRM::Component<QToolButton>(const char* name) const;
 
 void TOsnovnFRM::PlaceViewer() {
   Viewer = new QtPreviewWidget(ViewerArea);
@@ -150,6 +152,7 @@ void TOsnovnFRM::ConnectCommands() {
   ConnectBrowserPage();
   ConnectPreviewCoupling();
   ConnectSearchCommands();
+  ConnectMarkupCommands();
 }
 
 void TOsnovnFRM::RunCommand(const std::function<void()>& command) {

@@ -45,6 +45,7 @@ class TScriptCommands;
 class TScriptLibrary;
 class TUiLanguage;
 class BrowserControl;
+struct TMarkupCommand;
 namespace visual {
 class TWBEdit;
 class TBrowserRoundTrip;
@@ -122,6 +123,17 @@ public:
   // The language menu (LanguageCommands.cpp).
   void LanguageEnglish1Click();
   void RuslangClick();
+  // The markup buttons, one table row each, and the editing buttons of
+  // "Стандартная" (MarkupButtons.cpp).
+  void MarkupButtonClick(const TMarkupCommand& command);
+  void EditCut();
+  void EditCopy();
+  void EditPaste();
+  void BtnUndoClick();
+  void BtnRedoClick();
+  // Cut and Copy follow whether the editor has a selection; the editor's
+  // click handler calls this. Paste is left as it is.
+  void UpdateClipboardButtons(bool hasSelection);
 
   void Timer1Timer();
   void N4Click();
@@ -199,6 +211,9 @@ private:
   void CreateBrowserEditing();
   void ConnectBrowserPage();
   void ConnectSearchCommands();
+  void ConnectMarkupCommands();
+  void SourceMarkup(const TMarkupCommand& command);
+  void BrowserMarkup(const TMarkupCommand& command);
   void ShowSourceInBrowser();
   void TakeSourceFromBrowser();
   // The editor's lines, for the viewer and for saving.

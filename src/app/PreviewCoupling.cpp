@@ -2,7 +2,6 @@
 // selections are mapped between the source and the viewer both ways.
 
 #include <QTimer>
-#include <QToolButton>
 
 #include <algorithm>
 #include <chrono>
@@ -90,8 +89,7 @@ void TOsnovnFRM::SrcEditClick() {
   if (c < 0) c = viewer.DisplayPosOf(a - 1, true);
   int e = c;
   const bool selected = len != 0;
-  for (const char* name : {"BtnCut", "BtnCopy"})
-    if (auto* button = findChild<QToolButton*>(QString::fromLatin1(name))) button->setEnabled(selected);
+  UpdateClipboardButtons(selected);
   if (selected) {
     e = viewer.DisplayPosOf(a + len, false);
     if (e < 0) e = viewer.DisplayPosOf(a + len - 1, false);

@@ -45,6 +45,10 @@ public:
   virtual bool ExecCommand(const std::string& command, const std::string& value) = 0;
   // Replaces the selection by the fragment.
   virtual void PasteHTML(const std::string& html) = 0;
+  // Puts a new empty cell after the table cell holding the selection and the
+  // caret into it; false when the selection is in no cell. Engines parse
+  // pasted cell tags away, so a cell cannot be pasted.
+  virtual bool InsertTableCell() { return false; }
 };
 
 // The one element selected when the range was created.

@@ -36,6 +36,26 @@ const char* const kEnsureSelection = R"(
     }
   })())";
 
+// A new cell after the one holding the selection, of the same kind (TD or
+// TH), with the caret in it.
+const char* const kInsertTableCell = R"(
+  (function () {
+    var s = window.getSelection();
+    if (!s || s.rangeCount == 0) return false;
+    var n = s.getRangeAt(0).startContainer;
+    while (n && !(n.nodeType == 1 && /^(TD|TH)$/.test(n.tagName))) n = n.parentNode;
+    if (!n) return false;
+    var cell = document.createElement(n.tagName);
+    cell.appendChild(document.createElement('br'));
+    n.parentNode.insertBefore(cell, n.nextSibling);
+    var r = document.createRange();
+    r.setStart(cell, 0);
+    r.collapse(true);
+    s.removeAllRanges();
+    s.addRange(r);
+    return true;
+  })())";
+
 // document.execCommand(command, false, value); values are spliced in whole,
 // never through QString::arg, whose markers a URL such as "%3A" would hold.
 QString ExecCommandCall(const std::string& command, const std::string& value) {
@@ -59,6 +79,10 @@ public:
 
   void PasteHTML(const std::string& html) override {
     if (!ExecCommand("insertHTML", html)) throw EBrowserError("Браузер не вставил HTML в документ");
+  }
+
+  bool InsertTableCell() override {
+    return view_.Evaluate(QString::fromLatin1(kInsertTableCell)).toBool();
   }
 
 private:

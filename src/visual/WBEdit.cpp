@@ -99,6 +99,12 @@ void TWBEdit::PasteHTML(const std::string& html) {
   RequireDocument().CreateTextRange()->PasteHTML(cp1251::ToUtf8(html));
 }
 
+void TWBEdit::TableCell() {
+  if (!RequireDocument().CreateTextRange()->InsertTableCell()) {
+    dialogs_.MessageDlg(NotSupportedText, std::string(), TMsgDlgType::mtCustom, mbOK, mbOK);
+  }
+}
+
 TPromptLayout TWBEdit::LinkPromptLayout() {
   TPromptLayout layout = ArrangePrompt(196, 120, 130);
   layout.Caption = "Создать ссылку";

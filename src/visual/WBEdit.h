@@ -42,6 +42,9 @@ public:
   void HorizontalRule() { PasteHTML("<HR>"); }
   void LineBreak() { PasteHTML("<BR><BR>"); }
   void NonBreakingSpace() { PasteHTML("&nbsp;"); }
+  // A new cell after the selected one; outside a table cell it is refused
+  // with NotSupportedText.
+  void TableCell();
 
   // Shows the link prompt and returns at once.
   void LinkPrompt();

@@ -106,8 +106,8 @@ TEST_F(MainWindowTest, ToolPagesHoldTheirButtonsInOrder) {
   };
   const std::vector<Page> expected = {
       {"Стандартная",
-       "BtnNew:/Новая страница* BtnOpen:/Открыть файл* BtnSave:/Save* | BtnCut:/Cut[off]* BtnCopy:/Copy[off]* "
-       "BtnPaste:/Paste[off]* | BtnUndo:/Undo* BtnRedo:/Redo* | BtnFind:/Find* BtnReplace:/Replace[off]*"},
+       "BtnNew:/Новая страница* BtnOpen:/Открыть файл* BtnSave:/Save* | EditCut:/Cut[off]* EditCopy:/Copy[off]* "
+       "EditPaste:/Paste[off]* | BtnUndo:/Undo* BtnRedo:/Redo* | BtnFind:/Find* BtnReplace:/Replace[off]*"},
       {"Текст",
        "BtnLeftJustify:Left Justify/* BtnCenterJustify:Center Justify/* BtnRightJustify:Right Justify/* "
        "BtnJustify:Justify/* | BtnBullets1:Bullets/* | BtnBold:Bold/* BtnItalic:Italic/* BtnUnderline:Underline/* "

@@ -73,6 +73,7 @@ Actions:
 Queries:
   print text | selection | caret | modified | filename | caption | status
   print marquee | viewer-text | viewer-selection | viewer-position | gutter
+  print focus              SrcEdit, Viewer, WebBrowser, else the control's name or none
   print list NAME | component NAME | enabled NAME | checked NAME | browser-html
   print file "PATH"        a text file (a language or settings file), line by line
 Texts print as UTF-8; lines of text as "| LINE".

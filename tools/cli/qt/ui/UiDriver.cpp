@@ -28,7 +28,16 @@ QObject* UiDriver::FindObject(const std::string& name) const {
   QWidget* target = TargetWindow();
   if (target->objectName() == objectName) return target;
   if (QObject* found = target->findChild<QObject*>(objectName)) return found;
-  if (target != &window_) return window_.findChild<QObject*>(objectName);
+  if (target != &window_) {
+    if (QObject* found = window_.findChild<QObject*>(objectName)) return found;
+  }
+  // Windows of the program that stay open beside the main window, such as
+  // the browser page's link prompt.
+  for (QWidget* top : QApplication::topLevelWidgets()) {
+    if (!top->isVisible()) continue;
+    if (top->objectName() == objectName) return top;
+    if (QObject* found = top->findChild<QObject*>(objectName)) return found;
+  }
   return nullptr;
 }
 
@@ -96,6 +105,9 @@ void UiDriver::RunLine(const std::string& line) {
 void UiDriver::Finish(int code) {
   finished_ = true;
   std::fflush(stdout);
+  // A page completing while the event loops end would wait for the engine
+  // in vain and report that: the script is over, nothing is made editable.
+  window_.WebBrowser->OnDocumentComplete = nullptr;
   // Ends every event loop, modal ones included.
   QCoreApplication::exit(code);
 }

@@ -4,6 +4,7 @@
 
 #include <QAbstractButton>
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QLabel>
 #include <QListWidget>
@@ -121,6 +122,28 @@ void Checked(UiDriver& driver, const Words& words) {
   Output("checked " + words[0] + " " + Bool(button->isChecked()));
 }
 
+// The control holding the keyboard focus, named as "focus" names it; the
+// browser's inner view counts as the browser.
+void FocusOwner(UiDriver& driver, const Words&) {
+  TOsnovnFRM& window = driver.Window();
+  const std::pair<QWidget*, const char*> named[] = {
+      {window.SrcEdit, "SrcEdit"}, {window.Viewer, "Viewer"}, {window.WebBrowser, "WebBrowser"}};
+  // The window's own focus child: it holds even while the offscreen
+  // platform has not yet told the window it is active.
+  QWidget* focused = driver.TargetWindow()->focusWidget();
+  if (focused == nullptr) focused = QApplication::focusWidget();
+  std::string name = focused == nullptr ? "none" : Utf8(focused->objectName());
+  for (QWidget* widget = focused; widget != nullptr; widget = widget->parentWidget()) {
+    for (const auto& [control, controlName] : named) {
+      if (widget == control) {
+        Output(std::string("focus ") + controlName);
+        return;
+      }
+    }
+  }
+  Output("focus " + (name.empty() ? std::string("unnamed") : name));
+}
+
 void BrowserHtml(UiDriver& driver, const Words&) {
   BrowserDocument* document = driver.Window().WebBrowser->Document();
   if (document == nullptr) throw ScriptError("no document in the browser page");
@@ -161,6 +184,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"browser-html", 0, 0, BrowserHtml},
       {"gutter", 0, 0, Gutter},
       {"file", 1, 1, FileLines},
+      {"focus", 0, 0, FocusOwner},
   };
   return verbs;
 }
