@@ -1,5 +1,6 @@
 #include "preview/AddressResolver.h"
 
+#include <algorithm>
 #include <filesystem>
 
 #include "platform/CodePage1251.h"
@@ -45,14 +46,48 @@ std::string FullPath(std::string_view name) {
   return (error ? std::filesystem::path(std::string(name)) : absolute).lexically_normal().string();
 }
 
+namespace {
+
+bool SameAsciiText(std::string_view a, std::string_view b) {
+  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+           const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+           return lower(x) == lower(y);
+         });
+}
+
+}  // namespace
+
+std::string MatchLetterCase(const std::string& path) {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  if (path.empty() || fs::exists(path, error)) return path;
+  fs::path found;
+  for (const fs::path& part : fs::path(path)) {
+    const fs::path next = found / part;
+    if (found.empty() || fs::exists(next, error)) {
+      found = next;
+      continue;
+    }
+    // Exactly one entry of that name, letter case aside; else the path stays.
+    fs::path match;
+    int matches = 0;
+    for (auto entry = fs::directory_iterator(found, error); !error && entry != fs::directory_iterator();
+         entry.increment(error))
+      if (SameAsciiText(entry->path().filename().string(), part.string()) && ++matches == 1) match = entry->path();
+    if (matches != 1) return path;
+    found = match;
+  }
+  return found.string();
+}
+
 std::string ResolveAddress(std::string_view address, const TAddressContext& context) {
   std::string name = Converted(address);
   if (!name.empty() && name[0] == '/' && !context.ServerRoot.empty()) name = context.ServerRoot + name;
-  if (!name.empty() && name[0] == '/') return FullPath(name);
-  if (cp1251::SameText(context.Base, "DosPath")) return FullPath(name);
+  if (!name.empty() && name[0] == '/') return MatchLetterCase(FullPath(name));
+  if (cp1251::SameText(context.Base, "DosPath")) return MatchLetterCase(FullPath(name));
   std::string folder = context.Base.empty() ? ExtractFilePath(context.CurrentFile) : Converted(context.Base);
   if (!folder.empty() && folder.back() != '/') folder = ExtractFilePath(folder);
-  return FullPath(folder + name);
+  return MatchLetterCase(FullPath(folder + name));
 }
 
 }  // namespace tessaly::preview

@@ -22,5 +22,10 @@ struct TAddressContext {
 // A "file:" address loses its prefix; a root-relative address goes below
 // the server root; a relative one below the base or the current file's folder.
 std::string ResolveAddress(std::string_view address, const TAddressContext& context);
+// A local path that does not exist as written, matched to the one file of
+// that name whatever the letter case of each part (the parser upper-cases
+// some unquoted values: src=4x4.gif asks for "4X4.GIF"); unchanged when no
+// part or more than one matches.
+std::string MatchLetterCase(const std::string& path);
 
 }  // namespace tessaly::preview

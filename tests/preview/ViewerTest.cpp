@@ -313,6 +313,26 @@ TEST(AddressResolution, Cases) {
   }
 }
 
+TEST(AddressResolver, ALocalFileIsFoundWhateverTheLetterCaseOfTheReference) {
+  const std::filesystem::path dir = std::filesystem::temp_directory_path() / "tessaly-letter-case";
+  std::filesystem::remove_all(dir);
+  std::filesystem::create_directories(dir / "Pics");
+  for (const char* name : {"Pics/4x4.gif", "Pics/twin.gif", "Pics/TWIN.gif"}) std::ofstream(dir / name) << "x";
+  const std::string base = dir.string() + "/";
+  struct Case {
+    const char* reference;
+    std::string expected;
+  } cases[] = {
+      {"Pics/4x4.gif", base + "Pics/4x4.gif"},    // as written
+      {"PICS/4X4.GIF", base + "Pics/4x4.gif"},    // the parser's upper case
+      {"pics/Twin.gif", base + "pics/Twin.gif"},  // two candidates: left as written
+      {"Pics/none.gif", base + "Pics/none.gif"},  // none: left as written
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(ResolveAddress(c.reference, {"", "", base + "page.htm"}), c.expected) << c.reference;
+  std::filesystem::remove_all(dir);
+}
+
 TEST(ImageCache, UnusedPicturesAgeOut) {
   TImageCache cache;
   auto kept = std::make_shared<TBitmap>(1, 1);
