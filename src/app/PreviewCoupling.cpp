@@ -8,6 +8,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
+#include "app/StatusCounts.h"
 #include "platform/CodePage1251.h"
 #include "platform/Keys.h"
 #include "platform/Shell.h"
@@ -82,8 +83,7 @@ void TOsnovnFRM::SrcEditClick() {
   // The editor's offsets count from 1, the viewer's source indexes from 0.
   const int a = editor.SelStart() - 1;
   int len = editor.SelEnd() - editor.SelStart();
-  size_t textLength = 0;
-  for (int i = 0; i < editor.Lines().Count(); ++i) textLength += editor.Lines().Get(i).size() + 2;
+  const size_t textLength = CrLfTextLength(editor.Lines());
   if (static_cast<long long>(textLength) < static_cast<long long>(a) + len) len = static_cast<int>(textLength) - a;
   int c = viewer.DisplayPosOf(a, false);
   if (c < 0) c = viewer.DisplayPosOf(a - 1, true);
