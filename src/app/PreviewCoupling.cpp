@@ -8,6 +8,7 @@
 
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
+#include "app/SelectionMapping.h"
 #include "app/StatusCounts.h"
 #include "platform/CodePage1251.h"
 #include "platform/Keys.h"
@@ -80,20 +81,9 @@ void TOsnovnFRM::SrcEditClick() {
   UpdateStatusCounts();
   TSrcEdit& editor = SrcEdit->Editor();
   preview::THtmlPreview& viewer = Viewer->Viewer();
-  // The editor's offsets count from 1, the viewer's source indexes from 0.
-  const int a = editor.SelStart() - 1;
-  int len = editor.SelEnd() - editor.SelStart();
-  const size_t textLength = CrLfTextLength(editor.Lines());
-  if (static_cast<long long>(textLength) < static_cast<long long>(a) + len) len = static_cast<int>(textLength) - a;
-  int c = viewer.DisplayPosOf(a, false);
-  if (c < 0) c = viewer.DisplayPosOf(a - 1, true);
-  int e = c;
-  const bool selected = len != 0;
-  UpdateClipboardButtons(selected);
-  if (selected) {
-    e = viewer.DisplayPosOf(a + len, false);
-    if (e < 0) e = viewer.DisplayPosOf(a + len - 1, false);
-  }
+  const TViewerRange range = ViewerRangeOf(viewer, editor.SelStart(), editor.SelEnd(), CrLfTextLength(editor.Lines()));
+  UpdateClipboardButtons(range.selected);
+  const int c = range.caret, e = range.end;
   int x = 0, y = 0;
   if (c < 0 || !viewer.DisplayPosToXY(c, x, y)) return;
   const int top = viewer.VScrollPosition();
@@ -120,14 +110,11 @@ void TOsnovnFRM::ViewerMouseUp() {
   const int l = viewer.SelLength();
   // The point the selection was started from: the selection runs l
   // characters from it (backwards when l < 0).
-  const int p = viewer.CaretPos() - l;
-  const int b = l < 0 ? viewer.SourcePosOf(p + l) : viewer.SourcePosOf(p);
-  if (b < 0) return;
+  const auto range = SourceRangeOf(viewer, viewer.CaretPos() - l, l);
+  if (!range) return;
   TSrcEdit& editor = SrcEdit->Editor();
-  editor.SetSelStart(b + 1);
-  if (l == 0) editor.SetSelEnd(b + 1);
-  else if (l < 0) editor.SetSelEnd(viewer.SourcePosOf(p - 1) + 2);
-  else editor.SetSelEnd(viewer.SourcePosOf(p + l - 1) + 2);
+  editor.SetSelStart(range->selStart);
+  editor.SetSelEnd(range->selEnd);
   SrcEdit->setFocus();
 }
 
