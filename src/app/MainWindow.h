@@ -6,6 +6,7 @@
 // functions.
 
 #include <QMainWindow>
+#include <chrono>
 #include <functional>
 #include <memory>
 #include <string>
@@ -103,6 +104,7 @@ public:
   void ViewerHotSpotClick(const std::string& address, bool& handled);
   // Runs a reload the edits since the last one still wait for.
   void ReloadPendingPreview();
+  bool PreviewPending() const { return reloadPending_; }
 
   // Templates, the entity table and the snippet libraries (LibraryCommands.cpp).
   void TemplateButtonClick(int button);  // button 0 is the one captioned "1"
@@ -232,6 +234,7 @@ private:
   QTimer* reloadTimer_ = nullptr;
   bool reloadPending_ = false;
   int lastReloadMs_ = 0;
+  std::chrono::steady_clock::time_point pendingSince_;
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
   std::unique_ptr<TScriptCommands> scriptCommands_;

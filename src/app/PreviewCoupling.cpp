@@ -25,8 +25,10 @@ constexpr uint16_t DeleteKey = 46;
 // The viewer is scrolled when the mapped caret lies outside its visible
 // height less this margin.
 constexpr int ScrollMargin = 20;
-// However slow a page is, the preview follows the typing within this time.
+// However slow a page is, the preview waits at most this long for a pause in
+// the typing, and never shows text older than the second figure.
 constexpr int LongestReloadDelayMs = 500;
+constexpr auto LongestStaleness = std::chrono::milliseconds(1500);
 
 }  // namespace
 
@@ -45,13 +47,17 @@ void TOsnovnFRM::ConnectPreviewCoupling() {
   };
 }
 
-// A reload waits as long as the last one took, so a page that is slow to lay
-// out never holds back typing: the edits in between are taken in one reload
-// of the latest text.
+// A reload waits for a pause in the typing as long as the last reload took,
+// so a page that is slow to lay out never holds back the keys: the edits in
+// between are taken in one reload of the latest text. Small pages reload at
+// once.
 void TOsnovnFRM::SrcEditChange() {
   if (LivePreview) {
+    const auto now = std::chrono::steady_clock::now();
+    if (!reloadPending_) pendingSince_ = now;
     reloadPending_ = true;
-    if (!reloadTimer_->isActive()) reloadTimer_->start(std::min(lastReloadMs_, LongestReloadDelayMs));
+    if (!reloadTimer_->isActive() || now - pendingSince_ < LongestStaleness)
+      reloadTimer_->start(std::min(lastReloadMs_, LongestReloadDelayMs));
   }
   UpdateStatusCounts();
 }

@@ -138,6 +138,9 @@ void THtmlPreview::SetHistoryIndex(int index) {
 // Visited links ------------------------------------------------------------
 
 bool THtmlPreview::IsVisited(const TFontObj& link) const {
+  // Resolving an address may look through folders: not on every reload of a
+  // page nobody has followed a link from.
+  if (visited_.empty()) return false;
   const std::string& url = link.UrlTarget.Url;
   const std::string address = !url.empty() && url[0] == '#' ? currentFile_ + url : ResolveName(url);
   for (const std::string& visited : visited_)

@@ -192,6 +192,11 @@ int TSection::SourcePosOf(int curs) {
 int TSection::DocPosOf(int sourceIndex, bool prev) {
   const int runs = static_cast<int>(SIndexList.size());
   auto runLength = [&](int run) { return (run + 1 < runs ? SIndexList[run + 1].Pos : Len) - SIndexList[run].Pos; };
+  // Runs follow the source: a section wholly before (or after) the index is
+  // passed over without looking at each run.
+  if (runs == 0 || (!prev && sourceIndex >= SIndexList.back().Index + runLength(runs - 1)) ||
+      (prev && sourceIndex < SIndexList.front().Index))
+    return -1;
   if (prev) {
     for (int run = runs - 1; run >= 0; --run) {
       const IndexObj& r = SIndexList[run];

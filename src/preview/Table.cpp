@@ -83,17 +83,17 @@ std::vector<TCell*> THtmlTable::CellsInOrder() const {
 }
 
 int THtmlTable::SourcePosOf(int curs) {
-  for (TCell* cell : CellsInOrder())
-    if (const int index = cell->SourcePosOf(curs); index >= 0) return index;
-  return -1;
+  // The cells number their positions inside the table's.
+  if (curs < StartCurs || curs >= StartCurs + Len) return -1;
+  int index = -1;
+  FindCell(false, [&](TCell& cell) { return (index = cell.SourcePosOf(curs)) >= 0; });
+  return index;
 }
 
 int THtmlTable::DocPosOf(int sourceIndex, bool prev) {
-  std::vector<TCell*> cells = CellsInOrder();
-  if (prev) std::reverse(cells.begin(), cells.end());
-  for (TCell* cell : cells)
-    if (const int curs = cell->DocPosOf(sourceIndex, prev); curs >= 0) return curs;
-  return -1;
+  int curs = -1;
+  FindCell(prev, [&](TCell& cell) { return (curs = cell.DocPosOf(sourceIndex, prev)) >= 0; });
+  return curs;
 }
 
 

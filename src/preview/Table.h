@@ -107,6 +107,37 @@ private:
 
   // The caption on top, the rows' cells in order, the caption at the bottom.
   std::vector<TCell*> CellsInOrder() const;
+  // The first cell in that order (or the reverse) `found` accepts; for the
+  // lookups that run through every table of a page, without a list per call.
+  template <typename Found>
+  TCell* FindCell(bool backwards, Found found) const;
 };
+
+template <typename Found>
+TCell* THtmlTable::FindCell(bool backwards, Found found) const {
+  TCell* const top = Caption && TopCaption ? Caption->Cell.get() : nullptr;
+  TCell* const bottom = Caption && !TopCaption ? Caption->Cell.get() : nullptr;
+  TCell* const first = backwards ? bottom : top;
+  if (first && found(*first)) return first;
+  const auto visitRow = [&](const auto& row) -> TCell* {
+    if (backwards) {
+      for (auto cell = row->rbegin(); cell != row->rend(); ++cell)
+        if (*cell && found(*(*cell)->Cell)) return (*cell)->Cell.get();
+    } else {
+      for (const auto& cell : *row)
+        if (cell && found(*cell->Cell)) return cell->Cell.get();
+    }
+    return nullptr;
+  };
+  if (backwards) {
+    for (auto row = Rows.rbegin(); row != Rows.rend(); ++row)
+      if (TCell* cell = visitRow(*row)) return cell;
+  } else {
+    for (const auto& row : Rows)
+      if (TCell* cell = visitRow(row)) return cell;
+  }
+  TCell* const last = backwards ? top : bottom;
+  return last && found(*last) ? last : nullptr;
+}
 
 }  // namespace tessaly::preview

@@ -87,15 +87,14 @@ int THtmlTable::CursorAt(TCanvas& canvas, int x, int y) {
 }
 
 bool THtmlTable::CursorPoint(TCanvas& canvas, int curs, TPoint& at) {
-  for (TCell* cell : CellsInOrder())
-    if (cell->CursorPoint(canvas, curs, at)) return true;
-  return false;
+  // The place after the table's last character is still the table's.
+  if (curs < StartCurs || curs > StartCurs + Len) return false;
+  return FindCell(false, [&](TCell& cell) { return cell.CursorPoint(canvas, curs, at); }) != nullptr;
 }
 
 bool THtmlTable::CharAt(int curs, char& ch, TSection*& section) {
-  for (TCell* cell : CellsInOrder())
-    if (cell->CharAt(curs, ch, section)) return true;
-  return false;
+  if (curs < StartCurs || curs >= StartCurs + Len) return false;
+  return FindCell(false, [&](TCell& cell) { return cell.CharAt(curs, ch, section); }) != nullptr;
 }
 
 }  // namespace tessaly::preview
