@@ -8,9 +8,14 @@ set(TESSALY_APP_ID org.example.tessaly.Tessaly)
 set(TESSALY_DESKTOP_DATA ${PROJECT_SOURCE_DIR}/data/desktop)
 
 install(TARGETS tessaly-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-# The build's program directory holds exactly the shipped folders beside the executables.
+# From data/, not from the build's program directory: a build that has been
+# run holds that user's language choice and edited snippet libraries.
 foreach(folder IN LISTS TESSALY_SHIPPED_FOLDERS)
-  install(DIRECTORY ${TESSALY_PROGRAM_DIR}/${folder} DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaly)
+  if(EXISTS ${PROJECT_SOURCE_DIR}/data/${folder})
+    install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/${folder} DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaly)
+  else()
+    install(DIRECTORY DESTINATION ${CMAKE_INSTALL_DATADIR}/tessaly/${folder})
+  endif()
 endforeach()
 
 if(TESSALY_WITH_QT)
