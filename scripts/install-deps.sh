@@ -8,6 +8,8 @@ packages=(
   unzip zip p7zip-full  # the ZIP tests check our archives with these tools
   python3  # the update window scripts serve their update page on loopback
   tidy  # the template tests check every built-in page with it
+  librsvg2-bin  # draws the PNG program icons from the SVG at build time
+  desktop-file-utils appstream dpkg-dev  # the install tests validate the desktop files and build the .deb
   qt6-base-dev qt6-base-dev-tools qt6-webengine-dev libgl-dev
   libjpeg62-turbo-dev zlib1g-dev libpng-dev
   googletest libgtest-dev libgmock-dev libbenchmark-dev

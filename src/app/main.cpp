@@ -1,6 +1,12 @@
 #include <QApplication>
 
+#include <cstdio>
+#include <optional>
+#include <string>
+#include <vector>
+
 #include "app/Application.h"
+#include "app/CommandLine.h"
 #include "app/MainWindow.h"
 #include "app/ProgramInfo.h"
 #include "qt/QtDialogs.h"
@@ -9,11 +15,18 @@
 int main(int argc, char** argv) {
   using namespace tessaly;
   PrepareApplication();
+  // The toolkit takes its own options (-platform, -style, ...) out of argv first.
   QApplication application(argc, argv);
+  const std::optional<std::string> startFile = StartFile(std::vector<std::string>(argv + 1, argv + argc));
+  if (!startFile) {
+    std::fprintf(stderr, "%s\n", CommandLineUsage);
+    return 2;
+  }
   SetUpApplication(application);
   QtDialogs dialogs;
   QtShell shell;
   TApplicationForms forms(dialogs, shell, ProgramVersion());
   forms.OsnovnFRM().showMaximized();
+  if (!startFile->empty()) OpenStartFile(forms.OsnovnFRM(), *startFile);
   return QApplication::exec();
 }
