@@ -239,7 +239,8 @@ bool TPreviewParser::DoPre() {
   // The line end right after the PRE tag opens no blank line.
   bool firstLine = true;
   auto newLine = [&](bool lineEnd) {
-    if (auto* line = dynamic_cast<TPreFormated*>(Section.get()); line && !(firstLine && lineEnd)) line->LineEnded = true;
+    auto* line = dynamic_cast<TPreFormated*>(Section.get());
+    if (line && !(firstLine && lineEnd)) line->LineEnded = true;
     firstLine = false;
     SectionDone();
     Section = std::make_unique<TPreFormated>(Doc, FontState(), ListLevel, CurrentAlign);

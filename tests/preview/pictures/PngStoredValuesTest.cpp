@@ -83,7 +83,8 @@ TEST(PngStoredValues, ReachThePictureUnchanged) {
       {"8-bit RGB, gamma 1.0", {8, 2, 100000, false, {32, 128, 208}}, {32, 128, 208}},
       {"8-bit RGB, display gamma", {8, 2, 45455, false, {32, 128, 208}}, {32, 128, 208}},
       {"8-bit RGB, sRGB", {8, 2, 45455, true, {32, 128, 208}}, {32, 128, 208}},
-      {"16-bit grey, gamma 1.0", {16, 0, 100000, false, Wide({32, 128, 208})}, {32, 32, 32, 128, 128, 128, 208, 208, 208}},
+      {"16-bit grey, gamma 1.0", {16, 0, 100000, false, Wide({32, 128, 208})},
+       {32, 32, 32, 128, 128, 128, 208, 208, 208}},
   };
   for (const auto& c : cases) {
     const TBitmap picture = ReadPng(MakePng(c.spec));
