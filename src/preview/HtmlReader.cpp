@@ -69,7 +69,8 @@ int THtmlReader::PeekRaw() const {
 
 void THtmlReader::GetCh() {
   ReadRaw();
-  while (Ch == '<' && !rawMode_ && !ScriptMode && PeekRaw() == '!') {
+  // `<?...>` (an XML declaration or processing instruction) is skipped like `<!...>`.
+  while (Ch == '<' && !rawMode_ && !ScriptMode && (PeekRaw() == '!' || PeekRaw() == '?')) {
     SkipCommentOrDeclaration();
     ReadRaw();  // comments may follow one another directly
   }
@@ -77,9 +78,10 @@ void THtmlReader::GetCh() {
 }
 
 void THtmlReader::SkipCommentOrDeclaration() {
-  ReadRaw();  // '!'
+  ReadRaw();  // '!' or '?'
+  const bool declaration = Ch == '?';
   ReadRaw();
-  if (Ch == '-' && PeekRaw() == '-') {
+  if (!declaration && Ch == '-' && PeekRaw() == '-') {
     ReadRaw();
     ReadRaw();
     if (Ch == '#' && Include && !inInclude_) DoInclude();
@@ -194,8 +196,8 @@ void THtmlReader::ReadTag() {
   }
   while (Ch != '>' && Ch != kEndOfInput) GetCh();
   if (Ch != '>') return;
-  // A script body is read as it stands, from the first character on.
-  if (Sym == Sy::Script) ScriptMode = true;
+  // A script or style body is read as it stands, from the first character on.
+  if (Sym == Sy::Script || Sym == Sy::Style) ScriptMode = true;
   GetCh();
   if (Ch == kEndOfInput && (Sym == Sy::PEnd || Sym == Sy::BR)) Ch = LCh = ' ';
 }
@@ -217,6 +219,8 @@ void THtmlReader::ReadAttributes(TAttributeList& list, std::vector<std::string>*
       GetCh();
       SkipWhite();
       attribute.Text = ReadAttributeValue(attribute.Value);
+      // «BORDER=""» asks for a border as plain BORDER does.
+      if (attribute.Which == Attr::BORDER && Trim(attribute.Text).empty()) attribute.Value = 1;
     }
     list.Add(std::move(attribute));
     if (names) names->push_back(std::move(name));

@@ -74,6 +74,7 @@ const TTagInfo kTags[] = {
     {"NOFRAMES", Sy::NoFrames, Sy::NoFramesEnd, false},
     {"FRAME", Sy::Frame, None, true},
     {"SCRIPT", Sy::Script, Sy::ScriptEnd, true},
+    {"STYLE", Sy::Style, Sy::StyleEnd, false},
     {"BGSOUND", Sy::BgSound, None, true},
     {"META", Sy::Meta, None, true},
     {"NOBR", Sy::NoBr, Sy::NoBrEnd, false},

@@ -22,7 +22,7 @@ enum class Sy : uint8_t {
   Form, FormEnd, Input, Select, SelectEnd, Option, OptionEnd, TextArea, TextAreaEnd,
   Button, Selected, Wrap, Font, FontEnd, BaseFont, Sub, SubEnd, Sup, SupEnd,
   Big, BigEnd, Small, SmallEnd, P, PEnd, BR, HR, Img, Base, Map, MapEnd, Area,
-  FrameSet, FrameSetEnd, NoFrames, NoFramesEnd, Frame, Script, ScriptEnd,
+  FrameSet, FrameSetEnd, NoFrames, NoFramesEnd, Frame, Script, ScriptEnd, Style, StyleEnd,
   BgSound, Meta, NoBr, NoBrEnd, Wbr,
 };
 
@@ -33,7 +33,7 @@ struct TTagInfo {
   bool KeepsAttributes;
 };
 
-// The 66 tag names, or nullptr for an unknown (upper-cased) name.
+// The 67 tag names (STYLE, whose content is never text, among them), or nullptr for an unknown (upper-cased) name.
 const TTagInfo* FindTag(std::string_view upperName);
 int TagCount();
 

@@ -236,7 +236,12 @@ bool TPreviewParser::DoPre() {
   const size_t oldDepth = FontStack.size();
   if (PushFont()) SetFixedPitch(FontStack.back());
   InPre = true;
-  auto newLine = [this] {
+  // The line end right after the PRE tag opens no blank line.
+  bool firstLine = true;
+  auto newLine = [&](bool lineEnd) {
+    auto* line = dynamic_cast<TPreFormated*>(Section.get());
+    if (line && !(firstLine && lineEnd)) line->LineEnded = true;
+    firstLine = false;
     SectionDone();
     Section = std::make_unique<TPreFormated>(Doc, FontState(), ListLevel, CurrentAlign);
   };
@@ -245,7 +250,7 @@ bool TPreviewParser::DoPre() {
     Section->AddToken(pending, false);
     pending.Clear();
   };
-  newLine();
+  Section = std::make_unique<TPreFormated>(Doc, FontState(), ListLevel, CurrentAlign);
   bool handBack = false;
   for (bool done = false; !done;) {
     if (pending.Leng() > 200) flush();
@@ -255,7 +260,7 @@ bool TPreviewParser::DoPre() {
       handBack = done = true;
     } else if (ch == '\r') {
       flush();
-      newLine();
+      newLine(true);
       R.GetCh();
     } else if (ch == '&') {
       R.ReadEntity(pending);
@@ -269,12 +274,13 @@ bool TPreviewParser::DoPre() {
       flush();
       switch (sym) {
         case Sy::P: case Sy::PEnd: case Sy::BR:
-          newLine();
+          newLine(false);
           if (R.Ch == '\r') R.GetCh();
           break;
         case Sy::Select: DoSelect(); break;
         case Sy::TextArea: DoTextArea(); break;
         case Sy::Script: DoScript(); break;
+        case Sy::Style: ReadRawBody("</style>"); break;
         case Sy::Map:
           DoMap();  // a symbol it stops at is dropped here
           break;
@@ -309,6 +315,7 @@ void TPreviewParser::DoPlainText() {
     if (R.Ch == kEndOfInput) break;
     if (R.Ch == '\r') {
       flush();
+      static_cast<TPreFormated&>(*Section).LineEnded = true;
       SectionDone();
       Section = std::make_unique<TPreFormated>(Doc, FontState(), 0, 1);
     } else if (R.Ch >= ' ') {

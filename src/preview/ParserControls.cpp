@@ -104,24 +104,28 @@ bool TPreviewParser::DoMap() {
   }
 }
 
-void TPreviewParser::DoScript() {
-  static constexpr std::string_view kEnd = "</script>";
-  const std::string name = Attrs().Text(Attr::NAME), language = Attrs().Text(Attr::LANGUAGE);
-  std::string script;
-  script.reserve(32500);
+std::string TPreviewParser::ReadRawBody(std::string_view endTag) {
+  std::string body;
+  body.reserve(32500);
   bool ended = false;
   while (R.Ch != kEndOfInput && !ended) {
-    if (R.Ch == '\r') script += "\r\n";
-    else script.push_back(static_cast<char>(R.Ch));
-    ended = R.Ch == '>' && script.size() >= kEnd.size() &&
-            cp1251::SameText(std::string_view(script).substr(script.size() - kEnd.size()), kEnd);
+    if (R.Ch == '\r') body += "\r\n";
+    else body.push_back(static_cast<char>(R.Ch));
+    ended = R.Ch == '>' && body.size() >= endTag.size() &&
+            cp1251::SameText(std::string_view(body).substr(body.size() - endTag.size()), endTag);
     if (ended) {
-      script.resize(script.size() - kEnd.size());
+      body.resize(body.size() - endTag.size());
       R.ScriptMode = false;  // the character after the end tag is read normally
     }
     R.GetCh();
   }
   R.ScriptMode = false;
+  return body;
+}
+
+void TPreviewParser::DoScript() {
+  const std::string name = Attrs().Text(Attr::NAME), language = Attrs().Text(Attr::LANGUAGE);
+  const std::string script = ReadRawBody("</script>");
   if (Doc->ScriptEvent) Doc->ScriptEvent(name, language, script.c_str());
 }
 

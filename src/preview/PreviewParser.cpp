@@ -228,6 +228,7 @@ void TPreviewParser::DoSymbol(const SymSet& term) {
       if (!DoMap()) Next();
       break;
     case Sy::Script: DoScript(); Next(); break;
+    case Sy::Style: ReadRawBody("</style>"); Next(); break;  // style sheets are not applied
     case Sy::P: case Sy::PEnd: DoParagraph(); break;
     case Sy::BR: DoBreak(); break;
     case Sy::HR:

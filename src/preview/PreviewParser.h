@@ -105,6 +105,9 @@ private:
   void DoTextArea();
   bool DoMap();  // true when it stopped at a symbol it hands back
   void DoScript();
+  // A script or style body up to its end tag (case-insensitive) or the end
+  // of input, line ends as CR LF; the reader goes on after the end tag.
+  std::string ReadRawBody(std::string_view endTag);
   void DoMeta();
   void ApplyStyle(Sy sym);
   void ApplyAnchor();

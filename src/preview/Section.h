@@ -119,6 +119,8 @@ public:
   std::vector<int> SourceIndices() const;
   // Preformatted lines never wrap.
   virtual bool Wraps() const { return true; }
+  // An empty section still takes one line of its font.
+  virtual bool KeepsBlankLine() const { return false; }
   // The list marker drawn on the first line ("" for none).
   virtual std::string MarkerText() const { return {}; }
 
@@ -145,6 +147,10 @@ public:
   static constexpr int kMaxLength = 20000;
   void AddToken(const TokenObj& token, bool noBreak) override;
   bool Wraps() const override { return false; }
+  bool KeepsBlankLine() const override { return LineEnded; }
+  // The source line was closed by a line end (or P, BR): a blank line of
+  // code keeps its height.
+  bool LineEnded = false;
 };
 
 class TUListItem : public TSection {

@@ -311,6 +311,14 @@ int TSection::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidt
     Lines.push_back(line);
     pos += line.Ln;
   }
+  if (end == 0 && KeepsBlankLine()) {
+    LineRec blank;
+    blank.Y = y;
+    FinishLine(canvas, blank, indent);
+    blank.DrawHeight = blank.Height();
+    y += blank.Height();
+    Lines.push_back(blank);
+  }
   FirstLineIndent = Lines.empty() ? indent.LeftSide(YValue) : Lines.back().LineIndent;
   for (const LineRec& line : Lines)
     if (line.Ln > 0) {

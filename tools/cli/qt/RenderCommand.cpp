@@ -4,16 +4,21 @@
 #include <QApplication>
 #include <QImage>
 #include <QPainter>
+#include <QScrollBar>
 
+#include <algorithm>
+#include <cstdio>
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "cli/Command.h"
-#include "platform/Exception.h"
-#include "preview/HeadlessHost.h"
+#include "platform/Files.h"
 #include "preview/HtmlPreview.h"
+#include "preview/pictures/PngRowWriter.h"
 #include "qt/QtCanvas.h"
+#include "qt/QtPreviewWidget.h"
 
 namespace tessaly::cli {
 
@@ -65,6 +70,31 @@ int IntArgument(const Arguments& args, size_t& i) {
   throw UsageError{kUsage};
 }
 
+// Rows painted at a time: a tall page is drawn band by band into one file,
+// so its height is not bounded by what one picture in memory can hold.
+constexpr int kBandHeight = 2048;
+
+// The form controls the viewer placed in `band` (document coordinates), drawn
+// from the same widgets the on-screen viewer shows.
+void PaintControls(QtPreviewWidget& preview, QPainter& painter, const QRect& band) {
+  for (QWidget* child : preview.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (qobject_cast<QScrollBar*>(child) || !child->isVisibleTo(&preview)) continue;
+    if (child->geometry().intersects(band)) child->render(&painter, child->pos());
+  }
+}
+
+void AppendRows(const QImage& band, int rows, std::vector<uint8_t>& rgb, TPngRowWriter& png) {
+  for (int y = 0; y < rows; ++y) {
+    const auto* line = reinterpret_cast<const QRgb*>(band.constScanLine(y));
+    for (int x = 0; x < band.width(); ++x) {
+      rgb[x * 3] = static_cast<uint8_t>(qRed(line[x]));
+      rgb[x * 3 + 1] = static_cast<uint8_t>(qGreen(line[x]));
+      rgb[x * 3 + 2] = static_cast<uint8_t>(qBlue(line[x]));
+    }
+    png.WriteRow(rgb.data());
+  }
+}
+
 void RunRender(const Arguments& args) {
   std::string file, out;
   int width = 0;
@@ -76,23 +106,38 @@ void RunRender(const Arguments& args) {
     else throw UsageError{kUsage};
   }
   if (file.empty() || out.empty() || width == 0) throw UsageError{kUsage};
-  std::unique_ptr<TCanvas> measure = MakeMeasuringCanvas();
-  preview::THeadlessHost host({width, 1});
-  preview::THtmlPreview viewer(host, *measure);
+  EnsureApplication();
+  // The viewer's own widget, never shown, hosts the page so that form
+  // controls are the widgets the on-screen viewer makes.
+  QtPreviewWidget preview;
+  preview::THtmlPreview& viewer = preview.Viewer();
   viewer.SetScrollBars(preview::ssNone);
   viewer.SetBorderStyle(preview::pbNone);
+  preview.resize(width, 1);
   viewer.LoadFile(file, 0);
-  // Large pictures stay within what a PNG writer handles comfortably.
-  const int height = std::clamp(viewer.DocumentHeight(), 1, 30000);
-  host.SetSize({width, height});
-  QImage image(width, height, QImage::Format_RGB32);
-  {
-    QPainter painter(&image);
-    const TRect clip{0, 0, width, height};
-    QtCanvas canvas(painter, clip);
-    viewer.Paint(canvas, clip);
+  const int documentHeight = std::max(viewer.DocumentHeight(), 1);
+  const int height = std::min(documentHeight, QWIDGETSIZE_MAX);
+  if (height < documentHeight) {
+    std::fprintf(stderr, "render: page cut at %d of its %d pixels of height\n", height, documentHeight);
   }
-  if (!image.save(QString::fromStdString(out), "PNG")) throw Exception("cannot write " + out);
+  preview.resize(width, height);
+
+  TPngRowWriter png(width, height);
+  QImage band(width, std::min(kBandHeight, height), QImage::Format_RGB32);
+  std::vector<uint8_t> rgb(static_cast<size_t>(width) * 3);
+  for (int top = 0; top < height; top += band.height()) {
+    const int rows = std::min(band.height(), height - top);
+    {
+      QPainter painter(&band);
+      painter.translate(0, -top);
+      const TRect clip{0, top, width, top + rows};
+      QtCanvas canvas(painter, clip);
+      viewer.Paint(canvas, clip);
+      PaintControls(preview, painter, QRect(0, top, width, rows));
+    }
+    AppendRows(band, rows, rgb, png);
+  }
+  WriteFileAtomically(out, png.Finish());
 }
 
 const CommandRegistration registration("render", kUsage, RunRender);
