@@ -12,8 +12,8 @@
 #include "TestEncoders.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
-#include "update/Decoders.h"
-#include "update/UnZip.h"
+#include "update/zip/Decoders.h"
+#include "update/zip/UnZip.h"
 
 namespace {
 

@@ -9,10 +9,10 @@
 #include <vector>
 
 #include "platform/Exception.h"
-#include "update/Decoders.h"
-#include "update/EntryNames.h"
-#include "update/PkwareCrypt.h"
-#include "update/ZipArchive.h"
+#include "update/zip/Decoders.h"
+#include "update/zip/EntryNames.h"
+#include "update/zip/PkwareCrypt.h"
+#include "update/zip/ZipArchive.h"
 
 using namespace tessaly;
 using namespace tessaly::zip;

@@ -7,8 +7,8 @@
 #include <memory>
 #include <string>
 
-#include "update/UnZip.h"
 #include "update/WebUpdate.h"
+#include "update/zip/UnZip.h"
 
 namespace tessaly {
 

@@ -1,11 +1,14 @@
 #pragma once
-// The window services a custom-drawn core control asks for, on a
-// QAbstractScrollArea: the viewport is the client area, the area's two
-// scroll bars carry the control's ranges (32-bit values), and the caret is
-// drawn over the viewport after the control has painted, blinking while the
-// control has the focus. The widget that hosts the control calls BeginPaint,
-// PaintCaret and EndPaint around the control's painting and hands scroll-bar
-// actions on through OnScroll.
+// The window services a custom-drawn core control asks for, for every Qt
+// widget that hosts one: a client widget the control paints, two scroll bars
+// carrying the control's ranges (32-bit values), pointer shapes, hints,
+// timers, posted calls, and a caret drawn over the client after the control
+// has painted, blinking while the control has the focus. The hosting widget
+// calls BeginPaint, PaintCaret and EndPaint around the control's painting.
+//
+// The bars are heard in either of two ways: OnScroll gets the user's actions
+// as scroll codes and the control alone decides where the view goes (the
+// source editor); OnScrollValue gets each new value of a bar (the viewer).
 
 #include <QImage>
 #include <QObject>
@@ -20,23 +23,34 @@
 #include "editor/SrcEditTypes.h"
 #include "platform/ControlHost.h"
 #include "qt/QtCanvas.h"
-#include "qt/QtWindowServices.h"
 
 class QAbstractScrollArea;
 class QScrollBar;
+class QWidget;
 
 namespace tessaly {
 
 class QtControlHost : public QObject, public TControlHost {
   Q_OBJECT
 public:
+  // The area's viewport is the client; its bars are shown through the area's policies.
   explicit QtControlHost(QAbstractScrollArea& area);
+  // `client` is the whole client and takes the focus; it places the bars,
+  // its children, itself (OnScrollBarShown says when).
+  QtControlHost(QWidget& client, QScrollBar& horizontal, QScrollBar& vertical);
   ~QtControlHost() override;
 
   // A scroll bar was moved by the user: line, page, track, end of scroll.
   std::function<void(TScrollBarKind bar, TScrollCode code, int position)> OnScroll;
+  // A scroll bar's value changed, by the user or by the bar itself.
+  std::function<void(TScrollBarKind bar, int value)> OnScrollValue;
+  // A bar of the client's own was shown or hidden.
+  std::function<void()> OnScrollBarShown;
   // The control asked to start dragging its selection.
   std::function<void()> OnBeginDrag;
+
+  // A page step moves by the control's page less `overlap`, at least 1.
+  void SetPageOverlap(TScrollBarKind bar, int overlap);
 
   void BeginPaint() { painting_ = true; }
   // Draws the caret, when shown, inverting what lies under it.
@@ -68,6 +82,7 @@ public:
   void ShowHintText(const std::string& text, TPoint at) override;
 
   int StartTimer(int intervalMs, std::function<void()> tick) override;
+  // A timer may be stopped from its own tick: it is deleted once that returns.
   void StopTimer(int id) override;
   void PostCall(std::function<void()> call) override;
   void ProcessEvents() override;
@@ -78,12 +93,20 @@ public:
   void BeginDrag() override;
 
 private:
-  QScrollBar* Bar(TScrollBarKind bar) const;
+  QtControlHost(QWidget& client, QWidget& focus, QAbstractScrollArea* area, QScrollBar& horizontal,
+                QScrollBar& vertical);
+
+  static int Index(TScrollBarKind bar) { return bar == TScrollBarKind::sbHorizontal ? 0 : 1; }
+  QScrollBar& Bar(TScrollBarKind bar) const { return *bars_[Index(bar)]; }
   void ScrollBarAction(TScrollBarKind bar, int action);
   void CaretChanged();
   void Blink();
 
-  QAbstractScrollArea& area_;
+  QWidget& client_;
+  QWidget& focus_;
+  QAbstractScrollArea* area_;  // null when the client places its own bars
+  QScrollBar* bars_[2];        // horizontal, vertical
+  int pageOverlap_[2] = {0, 0};
   QImage measureImage_;
   std::unique_ptr<QPainter> measurePainter_;
   std::unique_ptr<QtCanvas> measureCanvas_;
@@ -96,7 +119,8 @@ private:
   QRect caret_;
   QRect drawnCaret_;  // what the last paint put on screen
   QTimer blinkTimer_;
-  QtTimerSet timers_;
+  std::map<int, std::unique_ptr<QTimer>> timers_;
+  int nextTimerId_ = 1;
 };
 
 }  // namespace tessaly

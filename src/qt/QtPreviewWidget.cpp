@@ -10,10 +10,11 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QTimer>
 
 #include "preview/Forms.h"
 #include "qt/Cp1251Text.h"
+#include "qt/QtCanvas.h"
+#include "qt/QtControlHost.h"
 
 namespace tessaly {
 
@@ -39,9 +40,7 @@ unsigned ShiftOf(Qt::KeyboardModifiers modifiers) {
 
 }  // namespace
 
-QtPreviewWidget::QtPreviewWidget(QWidget* parent)
-    : QWidget(parent), measureImage_(1, 1, QImage::Format_RGB32), measurePainter_(&measureImage_), timers_(*this) {
-  measureCanvas_ = std::make_unique<QtCanvas>(measurePainter_, TRect{0, 0, 1, 1});
+QtPreviewWidget::QtPreviewWidget(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
@@ -49,49 +48,19 @@ QtPreviewWidget::QtPreviewWidget(QWidget* parent)
   hBar_ = new QScrollBar(Qt::Horizontal, this);
   vBar_->hide();
   hBar_->hide();
-  viewer_ = std::make_unique<THtmlPreview>(*this, *measureCanvas_, this);
-  connect(vBar_, &QScrollBar::valueChanged, this,
-          [this](int value) { viewer_->ScrollBarMoved(TScrollBarKind::sbVertical, value); });
-  connect(hBar_, &QScrollBar::valueChanged, this,
-          [this](int value) { viewer_->ScrollBarMoved(TScrollBarKind::sbHorizontal, value); });
+  // The viewer's small steps; a page step keeps 16 (20) pixels of the last page in view.
   vBar_->setSingleStep(16);
   hBar_->setSingleStep(15);
+  host_ = std::make_unique<QtControlHost>(*this, *hBar_, *vBar_);
+  host_->SetPageOverlap(TScrollBarKind::sbVertical, 16);
+  host_->SetPageOverlap(TScrollBarKind::sbHorizontal, 20);
+  host_->OnScrollBarShown = [this] { PlaceScrollBars(); };
+  viewer_ = std::make_unique<THtmlPreview>(*host_, *host_->MeasureCanvas(), this);
+  host_->OnScrollValue = [this](TScrollBarKind bar, int value) { viewer_->ScrollBarMoved(bar, value); };
 }
 
+// The core goes first: it still talks to the host while it is destroyed.
 QtPreviewWidget::~QtPreviewWidget() { viewer_.reset(); }
-
-TSize QtPreviewWidget::ClientSize() const { return {width(), height()}; }
-
-void QtPreviewWidget::Invalidate(const TRect* rect, bool) {
-  if (rect) update(ToQRect(*rect));
-  else update();
-}
-
-void QtPreviewWidget::ScrollArea(int, int, const TRect& area) {
-  // Child widgets (form controls) are placed by the next paint, so the whole
-  // area is painted again rather than moved.
-  update(ToQRect(area));
-}
-
-void QtPreviewWidget::UpdateNow() { repaint(); }
-
-void QtPreviewWidget::SetScrollInfo(TScrollBarKind kind, const TScrollInfo& info) {
-  QScrollBar* bar = kind == TScrollBarKind::sbVertical ? vBar_ : hBar_;
-  const QSignalBlocker blocker(bar);
-  bar->setRange(info.Min, std::max(info.Min, info.Max - std::max(info.Page, 1) + 1));
-  bar->setPageStep(std::max(1, kind == TScrollBarKind::sbVertical ? info.Page - 16 : info.Page - 20));
-  bar->setValue(info.Pos);
-}
-
-TScrollInfo QtPreviewWidget::ScrollInfo(TScrollBarKind kind) const {
-  const QScrollBar* bar = kind == TScrollBarKind::sbVertical ? vBar_ : hBar_;
-  return {bar->minimum(), bar->maximum() + bar->pageStep() - 1, bar->pageStep(), bar->value()};
-}
-
-void QtPreviewWidget::ShowScrollBar(TScrollBarKind kind, bool visible) {
-  (kind == TScrollBarKind::sbVertical ? vBar_ : hBar_)->setVisible(visible);
-  PlaceScrollBars();
-}
 
 void QtPreviewWidget::PlaceScrollBars() {
   const bool v = vBar_->isVisibleTo(this), h = hBar_->isVisibleTo(this);
@@ -100,25 +69,6 @@ void QtPreviewWidget::PlaceScrollBars() {
   vBar_->raise();
   hBar_->raise();
 }
-
-bool QtPreviewWidget::HasCapture() const { return QWidget::mouseGrabber() == this; }
-bool QtPreviewWidget::Focused() const { return hasFocus(); }
-void QtPreviewWidget::SetFocus() { setFocus(Qt::MouseFocusReason); }
-void QtPreviewWidget::SetCursor(TCursorShape shape) { setCursor(QtCursorShape(shape)); }
-
-void QtPreviewWidget::ShowHintText(const std::string& text, TPoint at) { ShowHintWindow(*this, text, at); }
-
-int QtPreviewWidget::StartTimer(int intervalMs, std::function<void()> tick) {
-  return timers_.Start(intervalMs, std::move(tick));
-}
-
-void QtPreviewWidget::StopTimer(int id) { timers_.Stop(id); }
-
-void QtPreviewWidget::PostCall(std::function<void()> call) {
-  QMetaObject::invokeMethod(this, std::move(call), Qt::QueuedConnection);
-}
-
-void QtPreviewWidget::ProcessEvents() { QCoreApplication::processEvents(); }
 
 void QtPreviewWidget::paintEvent(QPaintEvent* event) {
   const QRect area = event->rect();

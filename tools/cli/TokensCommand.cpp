@@ -4,7 +4,6 @@
 #include "editor/SrcEditStringList.h"
 #include "highlight/HtmlHighlighter.h"
 #include "highlight/TokenDump.h"
-#include "platform/Files.h"
 
 namespace tessaly::cli {
 

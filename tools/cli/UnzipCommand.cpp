@@ -9,7 +9,7 @@
 #include "cli/Command.h"
 #include "platform/CodePage1251.h"
 #include "platform/Paths.h"
-#include "update/UnZip.h"
+#include "update/zip/UnZip.h"
 
 namespace tessaly::cli {
 namespace {

@@ -8,7 +8,7 @@
 #include <span>
 #include <vector>
 
-#include "update/BitReader.h"
+#include "update/zip/BitReader.h"
 
 namespace tessaly::zip {
 

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <string>
 
-#include "update/DecodeError.h"
-#include "update/Decoders.h"
+#include "update/zip/DecodeError.h"
+#include "update/zip/Decoders.h"
 
 namespace tessaly::zip {
 

@@ -1,11 +1,11 @@
-#include "update/DecodeOutput.h"
+#include "update/zip/DecodeOutput.h"
 
 #include <zlib.h>
 
 #include <algorithm>
 #include <cstring>
 
-#include "update/DecodeError.h"
+#include "update/zip/DecodeError.h"
 
 namespace tessaly::zip {
 

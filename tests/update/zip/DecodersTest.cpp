@@ -9,8 +9,8 @@
 #include "TestEncoders.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
-#include "update/DecodeError.h"
-#include "update/Decoders.h"
+#include "update/zip/DecodeError.h"
+#include "update/zip/Decoders.h"
 
 namespace tessaly::zip {
 namespace {

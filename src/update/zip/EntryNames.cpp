@@ -1,4 +1,4 @@
-#include "update/EntryNames.h"
+#include "update/zip/EntryNames.h"
 
 #include <array>
 

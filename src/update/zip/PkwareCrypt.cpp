@@ -1,4 +1,4 @@
-#include "update/PkwareCrypt.h"
+#include "update/zip/PkwareCrypt.h"
 
 #include <array>
 

@@ -1,4 +1,4 @@
-#include "update/UnZip.h"
+#include "update/zip/UnZip.h"
 
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -13,13 +13,13 @@
 #include "platform/Exception.h"
 #include "platform/Files.h"
 #include "platform/Paths.h"
-#include "update/DecodeError.h"
-#include "update/Decoders.h"
-#include "update/EntryNames.h"
-#include "update/MappedFile.h"
-#include "update/PkwareCrypt.h"
-#include "update/ZipArchive.h"
-#include "update/ZipErrors.h"
+#include "update/zip/DecodeError.h"
+#include "update/zip/Decoders.h"
+#include "update/zip/EntryNames.h"
+#include "update/zip/MappedFile.h"
+#include "update/zip/PkwareCrypt.h"
+#include "update/zip/ZipArchive.h"
+#include "update/zip/ZipErrors.h"
 
 namespace tessaly {
 

@@ -1,4 +1,4 @@
-#include "update/ZipErrors.h"
+#include "update/zip/ZipErrors.h"
 
 namespace tessaly::zip {
 

@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "update/DecodeOutput.h"
+#include "update/zip/DecodeOutput.h"
 
 namespace tessaly::zip {
 

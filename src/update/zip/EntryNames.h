@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "update/ZipArchive.h"
+#include "update/zip/ZipArchive.h"
 
 namespace tessaly::zip {
 

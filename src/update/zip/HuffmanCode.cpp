@@ -1,4 +1,4 @@
-#include "update/HuffmanCode.h"
+#include "update/zip/HuffmanCode.h"
 
 namespace tessaly::zip {
 

@@ -1,4 +1,4 @@
-#include "update/Decoders.h"
+#include "update/zip/Decoders.h"
 
 namespace tessaly::zip {
 

@@ -1,10 +1,10 @@
-#include "update/ZipArchive.h"
+#include "update/zip/ZipArchive.h"
 
 #include <algorithm>
 
 #include <zlib.h>
 
-#include "update/ZipErrors.h"
+#include "update/zip/ZipErrors.h"
 
 namespace tessaly::zip {
 

@@ -1,4 +1,4 @@
-#include "update/MappedFile.h"
+#include "update/zip/MappedFile.h"
 
 #include <fcntl.h>
 #include <sys/mman.h>

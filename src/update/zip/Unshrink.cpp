@@ -2,9 +2,9 @@
 #include <memory>
 #include <vector>
 
-#include "update/BitReader.h"
-#include "update/DecodeError.h"
-#include "update/Decoders.h"
+#include "update/zip/BitReader.h"
+#include "update/zip/DecodeError.h"
+#include "update/zip/Decoders.h"
 
 namespace tessaly::zip {
 

@@ -1,4 +1,4 @@
-#include "update/BitReader.h"
+#include "update/zip/BitReader.h"
 
 namespace tessaly::zip {
 

@@ -1,10 +1,10 @@
 #include <array>
 #include <memory>
 
-#include "update/BitReader.h"
-#include "update/DecodeError.h"
-#include "update/Decoders.h"
-#include "update/HuffmanCode.h"
+#include "update/zip/BitReader.h"
+#include "update/zip/DecodeError.h"
+#include "update/zip/Decoders.h"
+#include "update/zip/HuffmanCode.h"
 
 namespace tessaly::zip {
 

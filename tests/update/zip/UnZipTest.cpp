@@ -11,8 +11,8 @@
 #include "TestEncoders.h"
 #include "TestFiles.h"
 #include "ZipBuilder.h"
-#include "update/UnZip.h"
-#include "update/ZipErrors.h"
+#include "update/zip/UnZip.h"
+#include "update/zip/ZipErrors.h"
 
 namespace tessaly {
 namespace {

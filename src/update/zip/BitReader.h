@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <span>
 
-#include "update/DecodeError.h"
+#include "update/zip/DecodeError.h"
 
 namespace tessaly::zip {
 

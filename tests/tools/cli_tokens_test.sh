@@ -1,0 +1,31 @@
+#!/usr/bin/env bash
+# tessaly-cli tokens: the file is split into lines as the editor loads it
+# (CR LF, CR, LF and NUL end a line; a final break adds no empty line).
+set -u
+cli=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+failures=0
+
+expect() {  # expect NAME EXPECTED ACTUAL
+  if [ "$2" != "$3" ]; then
+    printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
+    failures=$((failures + 1))
+  fi
+}
+
+printf '<b>a\r\nb\rc\nd\0e\r\n' > "$dir/breaks.htm"
+expect "tokens line breaks" "$(printf '%s\n' \
+  $'1\t0\t8\t<' $'1\t1\t4\tb' $'1\t2\t8\t>' $'1\t3\t9\ta' 'line 1 end-state 5' \
+  $'2\t0\t9\tb' 'line 2 end-state 5' $'3\t0\t9\tc' 'line 3 end-state 5' \
+  $'4\t0\t9\td' 'line 4 end-state 5' $'5\t0\t9\te' 'line 5 end-state 5')" \
+  "$("$cli" tokens "$dir/breaks.htm")"
+
+: > "$dir/empty.htm"
+expect "tokens empty file" "" "$("$cli" tokens "$dir/empty.htm")"
+
+"$cli" tokens "$dir/missing.htm" >/dev/null 2>&1
+expect "tokens missing file exit" 1 "$?"
+
+[ "$failures" -eq 0 ] && echo "all passed"
+exit "$failures"
