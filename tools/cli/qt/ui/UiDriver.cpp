@@ -11,12 +11,25 @@
 
 namespace tessaly::cli {
 
+namespace {
+constexpr int StartPageWaitMilliseconds = 15000;
+}  // namespace
+
 void Output(const std::string& line) { std::printf("%s\n", line.c_str()); }
 
 UiDriver::UiDriver(TOsnovnFRM& window, DriverDialogs& dialogs, std::vector<std::string> script)
     : window_(window), dialogs_(dialogs), script_(std::move(script)) {}
 
-void UiDriver::Start() { QTimer::singleShot(0, this, [this] { RunNext(); }); }
+void UiDriver::Start() {
+  QTimer::singleShot(0, this, [this] {
+    // The browser page's start page is made editable when it completes; on
+    // a busy machine that can come late, in the middle of a script. Let it
+    // complete before the first line, so every script meets the same window.
+    // A start page that never completes is a script's own business.
+    window_.WebBrowser->WaitComplete(StartPageWaitMilliseconds);
+    RunNext();
+  });
+}
 
 QWidget* UiDriver::TargetWindow() const {
   QWidget* modal = QApplication::activeModalWidget();
