@@ -32,7 +32,7 @@
 #include "platform/ProgramDirectory.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
-#include "preview/HtmlPreview.h"
+#include "preview/viewer/HtmlPreview.h"
 #include "qt/Cp1251Text.h"
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "SamplePages.h"
-#include "preview/PreviewParser.h"
+#include "preview/parser/PreviewParser.h"
 
 #ifdef TESSALY_BENCH_WITH_QT
 #include <QGuiApplication>

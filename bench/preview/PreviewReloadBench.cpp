@@ -16,8 +16,8 @@
 #include <string>
 
 #include "SamplePages.h"
-#include "preview/HeadlessHost.h"
-#include "preview/HtmlPreview.h"
+#include "preview/viewer/HeadlessHost.h"
+#include "preview/viewer/HtmlPreview.h"
 #include "qt/QtCanvas.h"
 
 namespace {

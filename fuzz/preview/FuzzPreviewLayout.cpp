@@ -8,8 +8,8 @@
 #include <string>
 
 #include "platform/RecordingCanvas.h"
-#include "preview/PreviewErrors.h"
-#include "preview/PreviewParser.h"
+#include "preview/document/PreviewErrors.h"
+#include "preview/parser/PreviewParser.h"
 
 using namespace tessaly;
 using namespace tessaly::preview;

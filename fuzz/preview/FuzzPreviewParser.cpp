@@ -5,8 +5,8 @@
 #include <cstdint>
 #include <string>
 
-#include "preview/DocumentDump.h"
-#include "preview/PreviewParser.h"
+#include "preview/document/DocumentDump.h"
+#include "preview/parser/PreviewParser.h"
 
 using namespace tessaly::preview;
 

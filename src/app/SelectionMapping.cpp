@@ -1,6 +1,6 @@
 #include "app/SelectionMapping.h"
 
-#include "preview/HtmlPreview.h"
+#include "preview/viewer/HtmlPreview.h"
 
 namespace tessaly {
 

@@ -11,7 +11,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 
-#include "preview/Forms.h"
+#include "preview/document/Forms.h"
 #include "qt/Cp1251Text.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtControlHost.h"

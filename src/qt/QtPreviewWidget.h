@@ -10,8 +10,8 @@
 #include <map>
 #include <memory>
 
-#include "preview/FormWidgets.h"
-#include "preview/HtmlPreview.h"
+#include "preview/document/FormWidgets.h"
+#include "preview/viewer/HtmlPreview.h"
 
 class QScrollBar;
 

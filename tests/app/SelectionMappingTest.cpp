@@ -12,8 +12,8 @@
 
 #include "app/SelectionMapping.h"
 #include "platform/RecordingCanvas.h"
-#include "preview/HeadlessHost.h"
-#include "preview/HtmlPreview.h"
+#include "preview/viewer/HeadlessHost.h"
+#include "preview/viewer/HtmlPreview.h"
 
 namespace tessaly::test {
 namespace {

@@ -5,9 +5,9 @@
 
 #include "ParseHelpers.h"
 #include "platform/RecordingCanvas.h"
-#include "preview/Section.h"
-#include "preview/Spaces.h"
-#include "preview/Table.h"
+#include "preview/document/Section.h"
+#include "preview/document/Spaces.h"
+#include "preview/document/Table.h"
 
 namespace tessaly::preview::test {
 namespace {

@@ -5,7 +5,7 @@
 #include <map>
 #include <vector>
 
-#include "preview/HeadlessHost.h"
+#include "preview/viewer/HeadlessHost.h"
 
 namespace tessaly::preview::test {
 

@@ -8,7 +8,7 @@
 
 #include "LayoutHelpers.h"
 #include "platform/Files.h"
-#include "preview/LayoutDump.h"
+#include "preview/layout/LayoutDump.h"
 
 namespace tessaly::preview::test {
 namespace {

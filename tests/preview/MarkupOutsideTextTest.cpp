@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "LayoutHelpers.h"
-#include "preview/Section.h"
+#include "preview/document/Section.h"
 
 namespace tessaly::preview::test {
 namespace {

@@ -7,10 +7,10 @@
 
 #include "ParseHelpers.h"
 #include "platform/Files.h"
-#include "preview/Section.h"
-#include "preview/DocumentDump.h"
-#include "preview/Spaces.h"
-#include "preview/Table.h"
+#include "preview/document/Section.h"
+#include "preview/document/DocumentDump.h"
+#include "preview/document/Spaces.h"
+#include "preview/document/Table.h"
 
 namespace tessaly::preview::test {
 namespace {

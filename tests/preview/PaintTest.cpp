@@ -6,8 +6,8 @@
 
 #include "LayoutHelpers.h"
 #include "platform/Exception.h"
-#include "preview/PreviewErrors.h"
-#include "preview/Table.h"
+#include "preview/document/PreviewErrors.h"
+#include "preview/document/Table.h"
 
 namespace tessaly::preview::test {
 namespace {

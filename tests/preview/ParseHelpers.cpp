@@ -5,7 +5,7 @@
 #include <fstream>
 
 #include "platform/Files.h"
-#include "preview/DocumentDump.h"
+#include "preview/document/DocumentDump.h"
 
 namespace tessaly::preview::test {
 

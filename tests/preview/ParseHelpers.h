@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "preview/PreviewParser.h"
+#include "preview/parser/PreviewParser.h"
 
 namespace tessaly::preview::test {
 

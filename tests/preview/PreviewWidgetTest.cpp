@@ -9,7 +9,7 @@
 #include <QLineEdit>
 #include <QScrollBar>
 
-#include "preview/Forms.h"
+#include "preview/document/Forms.h"
 #include "qt/QtPreviewWidget.h"
 
 namespace tessaly::preview::test {

@@ -3,8 +3,8 @@
 
 #include <gtest/gtest.h>
 
-#include "preview/Attributes.h"
-#include "preview/HtmlReader.h"
+#include "preview/document/Attributes.h"
+#include "preview/parser/HtmlReader.h"
 
 namespace tessaly::preview {
 namespace {

@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "ParseHelpers.h"
-#include "preview/Section.h"
+#include "preview/document/Section.h"
 
 namespace tessaly::preview::test {
 namespace {

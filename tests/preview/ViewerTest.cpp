@@ -9,11 +9,11 @@
 #include "FakeControlHost.h"
 #include "LayoutHelpers.h"
 #include "platform/RecordingCanvas.h"
-#include "preview/AddressResolver.h"
-#include "preview/HtmlPreview.h"
-#include "preview/ImageCache.h"
-#include "preview/PreviewErrors.h"
-#include "preview/RefreshMeta.h"
+#include "preview/viewer/AddressResolver.h"
+#include "preview/viewer/HtmlPreview.h"
+#include "preview/viewer/ImageCache.h"
+#include "preview/document/PreviewErrors.h"
+#include "preview/viewer/RefreshMeta.h"
 #include "pictures/GifWriter.h"
 
 namespace tessaly::preview::test {

@@ -6,9 +6,9 @@
 
 #include "cli/Command.h"
 #include "platform/RecordingCanvas.h"
-#include "preview/HeadlessHost.h"
-#include "preview/HtmlPreview.h"
-#include "preview/LayoutDump.h"
+#include "preview/viewer/HeadlessHost.h"
+#include "preview/viewer/HtmlPreview.h"
+#include "preview/layout/LayoutDump.h"
 
 namespace tessaly::cli {
 

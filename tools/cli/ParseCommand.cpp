@@ -4,8 +4,8 @@
 
 #include "cli/Command.h"
 #include "platform/Files.h"
-#include "preview/DocumentDump.h"
-#include "preview/PreviewParser.h"
+#include "preview/document/DocumentDump.h"
+#include "preview/parser/PreviewParser.h"
 
 namespace tessaly::cli {
 

@@ -15,7 +15,7 @@
 
 #include "cli/Command.h"
 #include "platform/Files.h"
-#include "preview/HtmlPreview.h"
+#include "preview/viewer/HtmlPreview.h"
 #include "preview/pictures/PngRowWriter.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtPreviewWidget.h"

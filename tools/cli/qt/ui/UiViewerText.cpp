@@ -4,9 +4,9 @@
 
 #include "cli/qt/ui/UiScript.h"
 #include "platform/CodePage1251.h"
-#include "preview/DocumentDump.h"
-#include "preview/HtmlPreview.h"
-#include "preview/Section.h"
+#include "preview/document/DocumentDump.h"
+#include "preview/viewer/HtmlPreview.h"
+#include "preview/document/Section.h"
 
 namespace tessaly::cli {
 
