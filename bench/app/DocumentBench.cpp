@@ -15,34 +15,22 @@
 #include <filesystem>
 #include <memory>
 
-#include "TempDir.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "platform/Files.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ScriptedDialogs.h"
-#include "platform/Shell.h"
 #include "qt/Cp1251Text.h"
 #include "support/PeakMemory.h"
 #include "support/RatioReporter.h"
 #include "support/SampleHtml.h"
+#include "support/WindowBench.h"
 
 namespace tessaly::bench {
 namespace {
 
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
-
-class NoShell : public TShell {
-public:
-  bool Open(const std::string&, const std::string&) override { return true; }
-  void Terminate() override {}
-};
-
-test::TempDir& Folder() {
-  static test::TempDir folder;
-  return folder;
-}
 
 std::string PagePath(size_t megabytes) {
   const std::string path = Folder().File("page" + std::to_string(megabytes) + ".htm");

@@ -24,20 +24,19 @@
 #include <string>
 #include <vector>
 
-#include "TempDir.h"
 #include "app/Application.h"
 #include "app/MainWindow.h"
 #include "editor/SrcEdit.h"
 #include "platform/Files.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ScriptedDialogs.h"
-#include "platform/Shell.h"
 #include "preview/viewer/HtmlPreview.h"
 #include "qt/Cp1251Text.h"
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
 #include "support/RatioReporter.h"
 #include "support/SampleHtml.h"
+#include "support/WindowBench.h"
 
 namespace tessaly::bench {
 namespace {
@@ -46,17 +45,6 @@ constexpr int kViewerWidth = 800, kViewerHeight = 600;
 // Key repeat of a desktop: 30 characters a second.
 constexpr int kKeyIntervalMs = 33;
 constexpr int kBurstKeys = 30;
-
-class NoShell : public TShell {
-public:
-  bool Open(const std::string&, const std::string&) override { return true; }
-  void Terminate() override {}
-};
-
-test::TempDir& Folder() {
-  static test::TempDir folder;
-  return folder;
-}
 
 std::string PagePath(int64_t bytes) {
   const std::string path = Folder().File("page" + std::to_string(bytes) + ".htm");

@@ -1,17 +1,7 @@
 #!/usr/bin/env bash
 # tessaly-cli lines and strlib: output formats, exit codes and error lines.
-set -u
 cli=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 printf 'a\nb\nc' > "$dir/lf.htm"
 expect "lines lf" $'lines 3\nstyle lf' "$("$cli" lines "$dir/lf.htm")"
@@ -47,5 +37,4 @@ expect "strlib bad signature" 1 "$?"
 "$cli" strlib frobnicate >/dev/null 2>&1
 expect "strlib usage" 1 "$?"
 
-[ "$failures" -eq 0 ] && echo "all passed"
-exit "$failures"
+finish

@@ -1,18 +1,8 @@
 #!/usr/bin/env bash
 # tessaly-cli tokens: the file is split into lines as the editor loads it
 # (CR LF, CR, LF and NUL end a line; a final break adds no empty line).
-set -u
 cli=$1
-dir=$(mktemp -d)
-trap 'rm -rf "$dir"' EXIT
-failures=0
-
-expect() {  # expect NAME EXPECTED ACTUAL
-  if [ "$2" != "$3" ]; then
-    printf 'FAIL %s\n  expected: %q\n  actual:   %q\n' "$1" "$2" "$3"
-    failures=$((failures + 1))
-  fi
-}
+source "$(dirname "$0")/expect.sh"
 
 printf '<b>a\r\nb\rc\nd\0e\r\n' > "$dir/breaks.htm"
 expect "tokens line breaks" "$(printf '%s\n' \
@@ -27,5 +17,4 @@ expect "tokens empty file" "" "$("$cli" tokens "$dir/empty.htm")"
 "$cli" tokens "$dir/missing.htm" >/dev/null 2>&1
 expect "tokens missing file exit" 1 "$?"
 
-[ "$failures" -eq 0 ] && echo "all passed"
-exit "$failures"
+finish
