@@ -12,18 +12,12 @@
 #include <QSplitter>
 #include <QTextBrowser>
 
-#include <filesystem>
-#include <memory>
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
 #include "platform/Files.h"
 #include "platform/ProgramDirectory.h"
-#include "platform/ScriptedDialogs.h"
 #include "qt/Cp1251Text.h"
 #include "support/PeakMemory.h"
 #include "support/RatioReporter.h"
-#include "support/SampleHtml.h"
 #include "support/WindowBench.h"
 
 namespace tessaly::bench {
@@ -32,11 +26,7 @@ namespace {
 constexpr int kWidth = 1000;
 constexpr int kHeight = 700;
 
-std::string PagePath(size_t megabytes) {
-  const std::string path = Folder().File("page" + std::to_string(megabytes) + ".htm");
-  if (!FileExists(path)) WriteFileAtomically(path, SampleHtml(megabytes << 20));
-  return path;
-}
+std::string PagePath(size_t megabytes) { return SamplePagePath(megabytes << 20); }
 
 void Render(QWidget& window) {
   QImage image(window.size(), QImage::Format_RGB32);
@@ -46,21 +36,18 @@ void Render(QWidget& window) {
 
 void ReportPeak(benchmark::State& state) { state.counters["peak_MiB"] = PeakMemoryMiB(); }
 
-struct Editor {
-  Editor() : forms(dialogs, shell, "bench") {
-    forms.OsnovnFRM().resize(kWidth, kHeight);
-    forms.OsnovnFRM().show();
+struct Editor : BenchWindow {
+  Editor() {
+    Window().resize(kWidth, kHeight);
+    Window().show();
   }
-  ScriptedDialogs dialogs;
-  NoShell shell;
-  TApplicationForms forms;
 };
 
 void OpenInWindow(benchmark::State& state) {
   const std::string path = PagePath(static_cast<size_t>(state.range(0)));
   ResetPeakMemory();
   Editor editor;
-  TOsnovnFRM& window = editor.forms.OsnovnFRM();
+  TOsnovnFRM& window = editor.Window();
   for (auto _ : state) {
     editor.dialogs.AnswerOpenFile(path);
     window.Open1Click();
@@ -71,7 +58,7 @@ void OpenInWindow(benchmark::State& state) {
 
 void SaveFromWindow(benchmark::State& state) {
   Editor editor;
-  TOsnovnFRM& window = editor.forms.OsnovnFRM();
+  TOsnovnFRM& window = editor.Window();
   editor.dialogs.AnswerOpenFile(PagePath(10));
   window.Open1Click();
   window.SetFileName(Folder().File("saved.htm"));

@@ -17,26 +17,20 @@
 #include <QKeyEvent>
 #include <QPlainTextEdit>
 #include <QTextBrowser>
-#include <QTimer>
 #include <QWebEngineView>
 
 #include <algorithm>
-#include <map>
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
 #include "editor/SrcEdit.h"
 #include "platform/Files.h"
 #include "platform/ProgramDirectory.h"
-#include "platform/ScriptedDialogs.h"
 #include "preview/viewer/HtmlPreview.h"
 #include "qt/Cp1251Text.h"
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
 #include "support/RatioReporter.h"
-#include "support/SampleHtml.h"
 #include "support/WindowBench.h"
 
 namespace tessaly::bench {
@@ -47,11 +41,7 @@ constexpr int kViewerWidth = 800, kViewerHeight = 600;
 constexpr int kKeyIntervalMs = 33;
 constexpr int kBurstKeys = 30;
 
-std::string PagePath(int64_t bytes) {
-  const std::string path = Folder().File("page" + std::to_string(bytes) + ".htm");
-  if (!FileExists(path)) WriteFileAtomically(path, SampleHtml(static_cast<size_t>(bytes)));
-  return path;
-}
+std::string PagePath(int64_t bytes) { return SamplePagePath(static_cast<size_t>(bytes)); }
 
 void Type(QWidget& widget, char letter = 'x') {
   const QString text(QChar::fromLatin1(letter));
@@ -74,9 +64,9 @@ double Median(std::vector<double> values) {
 }
 
 // The main window with a page opened and the caret in the middle of its text.
-struct Editor {
-  explicit Editor(int64_t bytes) : forms(dialogs, shell, "bench") {
-    TOsnovnFRM& window = forms.OsnovnFRM();
+struct Editor : BenchWindow {
+  explicit Editor(int64_t bytes) {
+    TOsnovnFRM& window = Window();
     window.resize(1000, 900);
     window.show();
     QCoreApplication::processEvents();
@@ -94,10 +84,6 @@ struct Editor {
     editor.SetSelEnd(static_cast<int>(paragraph + 8));
     window.SrcEditClick();
   }
-  TOsnovnFRM& Window() { return forms.OsnovnFRM(); }
-  ScriptedDialogs dialogs;
-  NoShell shell;
-  TApplicationForms forms;
 };
 
 void KeystrokeRoad(benchmark::State& state) {

@@ -1,12 +1,17 @@
 #pragma once
-// What the benchmarks that run the real main window share: a desktop shell
-// that opens nothing and one scratch folder for pages and the program
-// directory.
+// What the benchmarks that run the real main window share: the window with
+// scripted dialogs and a desktop shell that opens nothing, one scratch folder
+// for pages and the program directory, and sample pages written there once.
 
 #include <string>
 
 #include "TempDir.h"
+#include "app/Application.h"
+#include "app/MainWindow.h"
+#include "platform/Files.h"
+#include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"
+#include "support/SampleHtml.h"
 
 namespace tessaly::bench {
 
@@ -20,5 +25,20 @@ inline test::TempDir& Folder() {
   static test::TempDir folder;
   return folder;
 }
+
+// A sample page of `bytes` bytes in the scratch folder.
+inline std::string SamplePagePath(size_t bytes) {
+  const std::string path = Folder().File("page" + std::to_string(bytes) + ".htm");
+  if (!FileExists(path)) WriteFileAtomically(path, SampleHtml(bytes));
+  return path;
+}
+
+struct BenchWindow {
+  BenchWindow() : forms(dialogs, shell, "bench") {}
+  TOsnovnFRM& Window() { return forms.OsnovnFRM(); }
+  ScriptedDialogs dialogs;
+  NoShell shell;
+  TApplicationForms forms;
+};
 
 }  // namespace tessaly::bench

@@ -36,7 +36,6 @@ namespace tessaly::cli {
 
 namespace {
 
-constexpr int BrowserWaitMilliseconds = 15000;
 constexpr int FocusWaitMilliseconds = 1000;
 constexpr int WindowWaitMilliseconds = 30000;
 

@@ -11,10 +11,6 @@
 
 namespace tessaly::cli {
 
-namespace {
-constexpr int StartPageWaitMilliseconds = 15000;
-}  // namespace
-
 void Output(const std::string& line) { std::printf("%s\n", line.c_str()); }
 
 UiDriver::UiDriver(TOsnovnFRM& window, DriverDialogs& dialogs, std::vector<std::string> script)
@@ -26,7 +22,7 @@ void UiDriver::Start() {
     // a busy machine that can come late, in the middle of a script. Let it
     // complete before the first line, so every script meets the same window.
     // A start page that never completes is a script's own business.
-    window_.WebBrowser->WaitComplete(StartPageWaitMilliseconds);
+    window_.WebBrowser->WaitComplete(BrowserWaitMilliseconds);
     RunNext();
   });
 }

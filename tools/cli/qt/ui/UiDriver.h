@@ -25,6 +25,9 @@ class UiDriver;
 
 using Words = std::vector<std::string>;  // the words after the verb
 
+// How long a line waits for the browser's page to complete.
+constexpr int BrowserWaitMilliseconds = 15000;
+
 struct UiVerb {
   const char* Name;
   size_t MinWords, MaxWords;
