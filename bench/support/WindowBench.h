@@ -6,8 +6,8 @@
 #include <string>
 
 #include "TempDir.h"
-#include "app/Application.h"
-#include "app/MainWindow.h"
+#include "app/window/Application.h"
+#include "app/window/MainWindow.h"
 #include "platform/Files.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"

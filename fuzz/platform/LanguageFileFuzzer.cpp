@@ -11,7 +11,7 @@
 #include <string>
 #include <string_view>
 
-#include "app/LanguageFile.h"
+#include "app/languages/LanguageFile.h"
 #include "platform/IniFile.h"
 
 namespace {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/CommandLine.h"
-#include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
+#include "app/window/Application.h"
+#include "app/documents/CommandLine.h"
+#include "app/window/MainWindow.h"
+#include "app/window/ProgramInfo.h"
 #include "qt/QtDialogs.h"
 #include "qt/QtShell.h"
 

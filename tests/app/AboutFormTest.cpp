@@ -4,8 +4,8 @@
 #include <QTabWidget>
 
 #include "MainWindowFixture.h"
-#include "app/AboutForm.h"
-#include "app/ProgramInfo.h"
+#include "app/window/AboutForm.h"
+#include "app/window/ProgramInfo.h"
 
 namespace tessaly {
 

@@ -1,7 +1,7 @@
 // The editor's side of the browser page: where the source is written for the
 // browser and how the browser's HTML replaces it.
 
-#include "app/BrowserPage.h"
+#include "app/preview/BrowserPage.h"
 
 #include <gtest/gtest.h>
 

@@ -8,7 +8,7 @@
 #include <QTimer>
 #include <functional>
 
-#include "app/StatusCounts.h"
+#include "app/window/StatusCounts.h"
 #include "editor/SrcEditStringList.h"
 #include "platform/ScriptedDialogs.h"
 #include "qt/QtDialogs.h"

@@ -4,8 +4,8 @@
 
 #include <stdexcept>
 
-#include "app/CreationSteps.h"
-#include "app/DocumentText.h"
+#include "app/window/CreationSteps.h"
+#include "app/documents/DocumentText.h"
 #include "editor/SrcEditStringList.h"
 #include "platform/CodePage1251.h"
 #include "platform/Exception.h"

@@ -1,6 +1,8 @@
 // The editing buttons of "Стандартная" in the real window: Cut and Copy follow
-// the selection, Paste comes on with the first Cut or Copy and stays on.
+// the selection whatever made it, Paste comes on with the first Cut or Copy
+// and stays on; the Edit menu's items are the same commands.
 
+#include <QAction>
 #include <QToolButton>
 
 #include "MainWindowFixture.h"
@@ -28,10 +30,12 @@ TEST_F(EditingButtonsTest, PasteComesOnWithCutOrCopyAndStaysOn) {
   }
   editor().Lines().SetText("one two\r\n");
   Select(1, 4);
-  window().UpdateClipboardButtons(true);
   EXPECT_TRUE(Button("EditCut")->isEnabled());
   EXPECT_TRUE(Button("EditCopy")->isEnabled());
   EXPECT_FALSE(Button("EditPaste")->isEnabled());
+  // The menu items are the same commands.
+  EXPECT_TRUE(window().findChild<QAction*>("Copy1")->isEnabled());
+  EXPECT_FALSE(window().findChild<QAction*>("Paste1")->isEnabled());
 
   Button("EditCopy")->click();
   EXPECT_TRUE(Button("EditPaste")->isEnabled());
@@ -39,7 +43,6 @@ TEST_F(EditingButtonsTest, PasteComesOnWithCutOrCopyAndStaysOn) {
 
   Button("EditCut")->click();
   EXPECT_EQ(Text(), " two\r\n");
-  window().UpdateClipboardButtons(false);
   EXPECT_FALSE(Button("EditCut")->isEnabled());
   EXPECT_FALSE(Button("EditCopy")->isEnabled());
   EXPECT_TRUE(Button("EditPaste")->isEnabled()) << "Paste is never switched off again";

@@ -1,4 +1,4 @@
-#include "app/LanguageFile.h"
+#include "app/languages/LanguageFile.h"
 
 #include <gtest/gtest.h>
 

@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
+#include "app/window/Application.h"
+#include "app/window/MainWindow.h"
 #include "TempDir.h"
 #include "platform/ProgramDirectory.h"
 #include "platform/ScriptedDialogs.h"

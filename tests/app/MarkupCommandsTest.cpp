@@ -1,12 +1,12 @@
 // The markup table and the edits its rows make in the source, without a window.
 
-#include "app/MarkupCommands.h"
+#include "app/markup/MarkupTable.h"
 
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "app/ToolPages.h"
+#include "app/window/ToolPages.h"
 #include "editor/SrcEdit.h"
 #include "platform/Clipboard.h"
 #include "platform/HeadlessControlHost.h"

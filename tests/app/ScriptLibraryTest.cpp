@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "TempDir.h"
-#include "app/ScriptLibrary.h"
+#include "app/libraries/ScriptLibrary.h"
 #include "platform/CodePage1251.h"
 #include "platform/Exception.h"
 #include "platform/Files.h"

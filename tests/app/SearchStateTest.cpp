@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/SearchState.h"
+#include "app/search/SearchState.h"
 
 namespace tessaly {
 namespace {

@@ -10,7 +10,7 @@
 #include <set>
 #include <string>
 
-#include "app/SelectionMapping.h"
+#include "app/preview/SelectionMapping.h"
 #include "platform/RecordingCanvas.h"
 #include "preview/viewer/HeadlessHost.h"
 #include "preview/viewer/HtmlPreview.h"
@@ -106,13 +106,13 @@ TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCh
     if (shown.empty()) continue;
 
     for (int a = 0; a <= length; ++a) {
-      const TViewerRange caret = ViewerRangeOf(viewer, a + 1, a + 1, page.size());
+      const TViewerRange caret = ViewerRangeOf(viewer, {a + 1}, {a + 1}, page.size());
       ASSERT_GE(caret.caret, 0) << "source " << a;
       ASSERT_LE(caret.caret, lastDisplayed) << "source " << a;
       EXPECT_FALSE(caret.selected);
       const auto back = SourceRangeOf(viewer, caret.caret, 0);
       ASSERT_TRUE(back) << "source " << a;
-      const int b = back->selStart - 1;
+      const int b = SourceIndexAfter(back->selStart).Value;
       ASSERT_TRUE(shown.count(b)) << "source " << a << " came back as " << b;
       if (shown.count(a)) {
         EXPECT_EQ(b, a);
@@ -124,14 +124,14 @@ TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCh
 
       // Any selection from here stays inside the text on both sides.
       const int end = a + 1 + static_cast<int>((a * 7919u + seed) % 40);
-      const TViewerRange range = ViewerRangeOf(viewer, a + 1, end, page.size());
+      const TViewerRange range = ViewerRangeOf(viewer, {a + 1}, {end}, page.size());
       // The end may be the place after the last shown character.
       ASSERT_GE(range.end, -1);
       ASSERT_LE(range.end, lastDisplayed + 1);
       const auto source = SourceRangeOf(viewer, range.caret, range.end - range.caret);
       if (source) {
-        ASSERT_GE(source->selStart, 1);
-        ASSERT_LE(source->selEnd, length + 1);
+        ASSERT_GE(source->selStart.Value, 1);
+        ASSERT_LE(source->selEnd.Value, length + 1);
       }
     }
   }
@@ -159,7 +159,7 @@ TEST(SelectionMappingTest, ViewerSelectionsSurviveTheRoundTripThroughTheSource) 
       const int anchor = backwards ? to : from, length = backwards ? from - to : to - from;
       const auto source = SourceRangeOf(viewer, anchor, length);
       ASSERT_TRUE(source);
-      EXPECT_EQ(page.substr(source->selStart - 1, 1), std::string(c.first).substr(0, 1));
+      EXPECT_EQ(page.substr(SourceIndexAfter(source->selStart).Value, 1), std::string(c.first).substr(0, 1));
       const TViewerRange back = ViewerRangeOf(viewer, source->selStart, source->selEnd, page.size());
       EXPECT_TRUE(back.selected);
       EXPECT_EQ(back.caret, from);

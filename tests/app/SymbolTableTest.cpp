@@ -2,7 +2,7 @@
 
 #include <set>
 
-#include "app/SymbolTable.h"
+#include "app/libraries/SymbolTable.h"
 #include "platform/CodePage1251.h"
 
 namespace tessaly {

@@ -4,7 +4,7 @@
 #include <regex>
 #include <sys/wait.h>
 
-#include "app/Templates.h"
+#include "app/libraries/Templates.h"
 #include "platform/CodePage1251.h"
 #include "platform/Files.h"
 

@@ -4,7 +4,7 @@
 
 #include <QApplication>
 
-#include "app/Application.h"
+#include "app/window/Application.h"
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

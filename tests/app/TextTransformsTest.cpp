@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "app/TextTransforms.h"
+#include "app/markup/TextTransforms.h"
 
 namespace tessaly {
 namespace {

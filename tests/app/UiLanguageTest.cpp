@@ -1,4 +1,4 @@
-#include "app/UiLanguage.h"
+#include "app/languages/UiLanguage.h"
 
 #include <gtest/gtest.h>
 
@@ -18,8 +18,8 @@
 #include <map>
 
 #include "MainWindowFixture.h"
-#include "app/ComponentTexts.h"
-#include "app/LanguageFile.h"
+#include "app/languages/ComponentTexts.h"
+#include "app/languages/LanguageFile.h"
 #include "platform/Files.h"
 #include "platform/IniFile.h"
 #include "qt/ClockPane.h"

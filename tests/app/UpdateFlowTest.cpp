@@ -10,7 +10,7 @@
 #include "TestFiles.h"
 #include "TestHttpServer.h"
 #include "ZipBuilder.h"
-#include "app/UpdateFlow.h"
+#include "app/update/UpdateFlow.h"
 #include "platform/IniFile.h"
 #include "platform/ScriptedDialogs.h"
 #include "platform/Shell.h"

@@ -8,7 +8,7 @@
 #include <fstream>
 #include <optional>
 
-#include "app/CommandLine.h"
+#include "app/documents/CommandLine.h"
 #include "app/MainWindowFixture.h"
 #include "editor/SrcEdit.h"
 #include "qt/QtSrcEditWidget.h"

@@ -7,9 +7,9 @@
 #include <QPixmap>
 #include <string>
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
+#include "app/window/Application.h"
+#include "app/window/MainWindow.h"
+#include "app/window/ProgramInfo.h"
 #include "cli/Command.h"
 #include "cli/qt/WindowApplication.h"
 #include "platform/Exception.h"

@@ -21,8 +21,8 @@
 
 #include <filesystem>
 
-#include "app/MainWindow.h"
-#include "app/UpdateWindow.h"
+#include "app/window/MainWindow.h"
+#include "app/update/UpdateWindow.h"
 #include "cli/qt/ui/UiDialogs.h"
 #include "cli/qt/ui/UiDriver.h"
 #include "cli/qt/ui/UiScript.h"

@@ -8,10 +8,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "app/Application.h"
-#include "app/MainWindow.h"
-#include "app/ProgramInfo.h"
-#include "app/UpdateWindow.h"
+#include "app/window/Application.h"
+#include "app/window/MainWindow.h"
+#include "app/window/ProgramInfo.h"
+#include "app/update/UpdateWindow.h"
 #include "cli/Command.h"
 #include "cli/qt/WindowApplication.h"
 #include "cli/qt/ui/UiDialogs.h"
@@ -75,6 +75,7 @@ Queries:
   print marquee | viewer-text | viewer-selection | viewer-position | gutter
   print focus              SrcEdit, Viewer, WebBrowser, else the control's name or none
   print list NAME | component NAME | enabled NAME | checked NAME | browser-html
+  print shortcut NAME      a menu item's shortcuts, as the menu shows them
   print file "PATH"        a text file (a language or settings file), line by line
 Texts print as UTF-8; lines of text as "| LINE".
 )";

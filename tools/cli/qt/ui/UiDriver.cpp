@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/MainWindow.h"
+#include "app/window/MainWindow.h"
 #include "cli/qt/ui/UiScript.h"
 #include "qt/BrowserView.h"
 

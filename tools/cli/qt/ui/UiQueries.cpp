@@ -10,8 +10,8 @@
 #include <QListWidget>
 #include <QWebEnginePage>
 
-#include "app/ComponentTexts.h"
-#include "app/MainWindow.h"
+#include "app/languages/ComponentTexts.h"
+#include "app/window/MainWindow.h"
 #include "cli/qt/ui/UiDriver.h"
 #include "cli/qt/ui/UiScript.h"
 #include "cli/qt/ui/UiViewerText.h"
@@ -116,6 +116,15 @@ void Enabled(UiDriver& driver, const Words& words) {
   Output("enabled " + words[0] + " " + Bool(enabled));
 }
 
+// The shortcuts of a menu item, as the menu shows them.
+void Shortcut(UiDriver& driver, const Words& words) {
+  auto* action = qobject_cast<QAction*>(driver.FindObject(words[0]));
+  if (action == nullptr) throw ScriptError("no menu item " + words[0]);
+  QStringList keys;
+  for (const QKeySequence& key : action->shortcuts()) keys << key.toString(QKeySequence::PortableText);
+  Output("shortcut " + words[0] + " " + Quoted(Utf8(keys.join(QStringLiteral(", ")))));
+}
+
 void Checked(UiDriver& driver, const Words& words) {
   auto* button = driver.Find<QAbstractButton>(words[0]);
   if (button == nullptr || !button->isCheckable()) throw ScriptError("no check box or radio button " + words[0]);
@@ -181,6 +190,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"component", 1, 1, Component},
       {"enabled", 1, 1, Enabled},
       {"checked", 1, 1, Checked},
+      {"shortcut", 1, 1, Shortcut},
       {"browser-html", 0, 0, BrowserHtml},
       {"gutter", 0, 0, Gutter},
       {"file", 1, 1, FileLines},

@@ -1,0 +1,102 @@
+// The window's document commands: one-line forwards to the document session,
+// what the window shows when a document arrives, and file drops.
+
+#include <QDropEvent>
+#include <QLabel>
+#include <QList>
+#include <QMimeData>
+#include <QUrl>
+
+#include "app/documents/DocumentSession.h"
+#include "app/preview/LivePreview.h"
+#include "app/window/MainWindow.h"
+#include "app/window/StatusCounts.h"
+#include "editor/SrcEdit.h"
+#include "qt/MarqueePane.h"
+#include "qt/QtSrcEditWidget.h"
+
+#include <QTabWidget>
+
+namespace tessaly {
+
+void TOsnovnFRM::ConnectDocumentCommands() {
+  document_->OnShown = [this](TDocumentArrival arrival) { DocumentShown(arrival); };
+}
+
+void TOsnovnFRM::DocumentShown(TDocumentArrival arrival) {
+  // A whole new text: the preview shows it from its top.
+  livePreview_->TextChanged(false);
+  const QString fileName = QString::fromStdString(document_->FileName());
+  switch (arrival) {
+    case TDocumentArrival::New:
+      StatusM->SetCaption(fileName);
+      break;
+    case TDocumentArrival::Opened:
+      StatusM->SetCaption(fileName);
+      UpdateStatusCounts();
+      break;
+    case TDocumentArrival::Template:
+      StatusM->SetCaption(QStringLiteral("Новый файл "));
+      SrcEdit->setFocus();
+      break;
+    case TDocumentArrival::Dropped:
+      setWindowTitle(fileName);
+      SrcEdit->setFocus();
+      break;
+  }
+}
+
+const std::string& TOsnovnFRM::FileName() const { return document_->FileName(); }
+
+void TOsnovnFRM::PromptSaveChanges() { document_->PromptSaveChanges(); }
+
+void TOsnovnFRM::New1Click() { document_->New(); }
+
+void TOsnovnFRM::Open1Click() { document_->Open(); }
+
+void TOsnovnFRM::Save1Click() { document_->Save(); }
+
+void TOsnovnFRM::Saveas1Click() { document_->SaveAs(); }
+
+void TOsnovnFRM::ApplyTemplate(const std::vector<std::string>& lines) { document_->ApplyTemplate(lines); }
+
+void TOsnovnFRM::WMDropFiles(const std::vector<std::string>& paths) {
+  if (paths.empty() || HTMLPageControl->currentIndex() != 0) return;
+  document_->OpenDropped(paths.front());
+}
+
+void TOsnovnFRM::UpdateStatusCounts() {
+  const TSrcEdit& editor = SrcEdit->Editor();
+  StatusPanel->setText(QString::fromStdString(StatusCountsText(editor.Lines(), editor.CaretX(), editor.CaretY())));
+}
+
+// ---- drops from the desktop ------------------------------------------------------
+
+namespace {
+
+std::vector<std::string> LocalFiles(const QMimeData* data) {
+  std::vector<std::string> paths;
+  if (data == nullptr) return paths;
+  for (const QUrl& url : data->urls())
+    if (url.isLocalFile()) paths.push_back(url.toLocalFile().toStdString());
+  return paths;
+}
+
+}  // namespace
+
+void TOsnovnFRM::dragEnterEvent(QDragEnterEvent* event) {
+  if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TOsnovnFRM::dragMoveEvent(QDragMoveEvent* event) {
+  if (!LocalFiles(event->mimeData()).empty()) event->acceptProposedAction();
+}
+
+void TOsnovnFRM::dropEvent(QDropEvent* event) {
+  const std::vector<std::string> paths = LocalFiles(event->mimeData());
+  if (paths.empty()) return;
+  event->acceptProposedAction();
+  RunCommand([this, &paths] { WMDropFiles(paths); });
+}
+
+}  // namespace tessaly

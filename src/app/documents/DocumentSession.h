@@ -1,0 +1,64 @@
+#pragma once
+// The document the window edits: its file name, the folder its relative
+// links and pictures resolve against, its save point (the editor's
+// Modified), the footer rules and the document commands. Every way a text
+// arrives goes through one step, ShowDocument; the live preview follows the
+// editor's text from there. Nothing here needs a window.
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/Dialogs.h"
+
+namespace tessaly {
+
+class TSrcEdit;
+
+// How the text on show arrived; the window's caption and marquee differ.
+enum class TDocumentArrival { New, Opened, Template, Dropped };
+
+class TDocumentSession {
+public:
+  // `programDirectory` ends with a separator; untitled pages live there.
+  TDocumentSession(TSrcEdit& editor, Dialogs& dialogs, std::string programDirectory);
+
+  const std::string& FileName() const { return fileName_; }
+  // The folder relative references of the page resolve against, with a
+  // trailing separator: the document's own.
+  std::string BaseFolder() const;
+  bool Modified() const;
+
+  // The commands. Cancel in a question or dialog raises EAbort, which ends
+  // the calling command; a failing read or write raises its file error and
+  // leaves the document as it was.
+  void New();
+  void Open();
+  void ApplyTemplate(const std::vector<std::string>& lines);
+  // A file dropped on the window or named on the command line.
+  void OpenDropped(const std::string& path);
+  void Save();
+  void SaveAs();
+  // Asks whether to save unsaved changes: Yes saves, No goes on, Cancel aborts.
+  void PromptSaveChanges();
+
+  // After a text was shown in the editor.
+  std::function<void(TDocumentArrival)> OnShown;
+
+private:
+  // The one step every arriving text takes. The file name is set first, so
+  // whatever follows the editor's change sees the new document's folder.
+  void ShowDocument(const std::string& text, const std::string& fileName, TDocumentArrival arrival);
+  void Write(const std::string& path, bool addFooter);
+  void Saved(const std::string& path);
+  std::string UntitledPath() const;
+
+  TSrcEdit& editor_;
+  Dialogs& dialogs_;
+  std::string programDirectory_;
+  std::string fileName_;
+  TFileDialogSpec openDialog_;
+  TFileDialogSpec saveDialog_;
+};
+
+}  // namespace tessaly

@@ -1,0 +1,48 @@
+#include "app/preview/SelectionMapping.h"
+
+#include "preview/viewer/HtmlPreview.h"
+
+namespace tessaly {
+
+namespace {
+
+int DisplayPosOf(preview::THtmlPreview& viewer, TSourceIndex index, bool prev) {
+  return viewer.DisplayPosOf(index.Value, prev);
+}
+
+TSourceIndex SourcePosOf(preview::THtmlPreview& viewer, int displayPos) { return {viewer.SourcePosOf(displayPos)}; }
+
+// The place after a selected character: the selection's end.
+TEditorOffset EndAfter(TSourceIndex last) { return {EditorOffsetBefore(last).Value + 1}; }
+
+}  // namespace
+
+TViewerRange ViewerRangeOf(preview::THtmlPreview& viewer, TEditorOffset selStart, TEditorOffset selEnd,
+                           size_t textLength) {
+  const TSourceIndex a = SourceIndexAfter(selStart);
+  int len = selEnd.Value - selStart.Value;
+  if (static_cast<long long>(textLength) < static_cast<long long>(a.Value) + len)
+    len = static_cast<int>(textLength) - a.Value;
+  int c = DisplayPosOf(viewer, a, false);
+  if (c < 0) c = DisplayPosOf(viewer, {a.Value - 1}, true);
+  int e = c;
+  if (len != 0) {
+    e = DisplayPosOf(viewer, {a.Value + len}, false);
+    // Nothing shown after the selection (it reaches the page's end): it ends
+    // after its last shown character, which stays selected.
+    if (e < 0 && (e = DisplayPosOf(viewer, {a.Value + len - 1}, false)) >= 0) ++e;
+  }
+  return TViewerRange{c, e, len != 0};
+}
+
+std::optional<TSourceRange> SourceRangeOf(preview::THtmlPreview& viewer, int anchor, int selLength) {
+  const int p = anchor, l = selLength;
+  const TSourceIndex b = l < 0 ? SourcePosOf(viewer, p + l) : SourcePosOf(viewer, p);
+  if (b.Value < 0) return std::nullopt;
+  const TEditorOffset start = EditorOffsetBefore(b);
+  if (l == 0) return TSourceRange{start, start};
+  if (l < 0) return TSourceRange{start, EndAfter(SourcePosOf(viewer, p - 1))};
+  return TSourceRange{start, EndAfter(SourcePosOf(viewer, p + l - 1))};
+}
+
+}  // namespace tessaly

@@ -1,0 +1,177 @@
+// The document session and the live preview without a window: an editor and
+// a viewer on headless hosts, scripted dialogs, files in a scratch folder.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TempDir.h"
+#include "app/documents/DocumentSession.h"
+#include "app/documents/DocumentText.h"
+#include "app/preview/LivePreview.h"
+#include "editor/SrcEdit.h"
+#include "editor/SrcEditStringList.h"
+#include "platform/Clipboard.h"
+#include "platform/Exception.h"
+#include "platform/Files.h"
+#include "platform/HeadlessControlHost.h"
+#include "platform/Paths.h"
+#include "platform/RecordingCanvas.h"
+#include "platform/ScriptedDialogs.h"
+#include "preview/viewer/HeadlessHost.h"
+#include "preview/viewer/HtmlPreview.h"
+
+namespace tessaly::test {
+namespace {
+
+class DocumentSessionTest : public testing::Test {
+protected:
+  DocumentSessionTest()
+      : editorHost({648, 400}, 8, 16),
+        editor(editorHost, clipboard),
+        viewerHost({400, 300}),
+        viewer(viewerHost, canvas),
+        session(editor, dialogs, folder.Path() + "/program/"),
+        live(editor, viewer, session) {
+    ForceDirectories(folder.Path() + "/program");
+    editor.OnChange = [this](TSrcEdit&) { live.TextChanged(true); };
+    session.OnShown = [this](TDocumentArrival arrival) {
+      arrivals.push_back(arrival);
+      live.TextChanged(false);
+    };
+  }
+
+  std::string Page(const std::string& name, const std::string& bytes) {
+    const std::string path = folder.File(name);
+    WriteFileAtomically(path, bytes);
+    return path;
+  }
+  void Type(const std::string& text) {
+    for (char c : text) editor.RunCommand(ecChar, c, nullptr);
+  }
+  // The word the viewer shows at a display position. The caret point of a
+  // paragraph's first character may lie at the end of the one before, so
+  // the word is looked up at its second character.
+  std::string ShownWordAt(int displayPos) {
+    int x = 0, y = 0;
+    if (!viewer.DisplayPosToXY(displayPos + 1, x, y)) return "?";
+    return viewer.WordAt(x, y + 1);
+  }
+  static std::string AsLines(const std::string& text) {
+    TSrcEditStringList lines;
+    lines.SetText(text);
+    return lines.Text();
+  }
+
+  TempDir folder;
+  THeadlessControlHost editorHost;
+  TMemoryClipboard clipboard;
+  TSrcEdit editor;
+  preview::THeadlessHost viewerHost;
+  RecordingCanvas canvas;
+  preview::THtmlPreview viewer;
+  ScriptedDialogs dialogs;
+  TDocumentSession session;
+  TLivePreview live;
+  std::vector<TDocumentArrival> arrivals;
+};
+
+// Every way a text arrives shows it, names the document, forgets the old
+// text's undo history and turns the live preview on.
+TEST_F(DocumentSessionTest, EveryArrivalShowsItsTextUnderItsName) {
+  ForceDirectories(folder.File("site"));
+  const std::string page = Page("site/page.htm", "<p>dropped</p>\n");
+  const std::string opened = Page("opened.htm", "<p>opened</p>\r\n");
+  struct Case {
+    const char* what;
+    std::function<void()> command;
+    std::string fileName, text;
+    bool modifiedAfter;  // when the text before it was modified
+  } cases[] = {
+      {"new", [&] { dialogs.AnswerSaveFile(folder.File("kept.htm")), dialogs.AnswerMessage(mrOk), session.New(); },
+       folder.Path() + "/program/" + UntitledFileName, AsLines(NewPageText()), false},
+      {"template", [&] { session.ApplyTemplate({"<p>one</p>", "<p>two</p>"}); },
+       folder.Path() + "/program/" + UntitledFileName, "<p>one</p>\r\n<p>two</p>\r\n", true},
+      {"open", [&] { dialogs.AnswerMessage(mrNo), dialogs.AnswerOpenFile(opened), session.Open(); }, opened,
+       "<p>opened</p>\r\n", false},
+      {"drop", [&] { dialogs.AnswerMessage(mrNo), session.OpenDropped(page); }, page, "<p>dropped</p>\r\n", false},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.what);
+    editor.SetText("<p>old</p>");
+    Type("typed ");
+    ASSERT_TRUE(session.Modified());
+    c.command();
+    EXPECT_EQ(session.FileName(), c.fileName);
+    EXPECT_EQ(editor.Text(), c.text);
+    EXPECT_EQ(session.Modified(), c.modifiedAfter);
+    EXPECT_FALSE(editor.UndoAvailable()) << "the replaced text's history is gone";
+    EXPECT_TRUE(live.LivePreview);
+    EXPECT_TRUE(live.Pending());
+    live.ReloadPending();
+    EXPECT_FALSE(live.Pending());
+    EXPECT_EQ(session.BaseFolder(), ExtractFilePath(c.fileName));
+  }
+  EXPECT_EQ(arrivals, (std::vector<TDocumentArrival>{TDocumentArrival::New, TDocumentArrival::Template,
+                                                     TDocumentArrival::Opened, TDocumentArrival::Dropped}));
+}
+
+// The viewer always shows the editor's text, so a page stored with LF line
+// ends maps selections to the same words both ways, however far down.
+TEST_F(DocumentSessionTest, PagesWithLfLineEndsMapSelectionsToTheSameWords) {
+  std::string bytes;
+  for (int i = 1; i <= 100; ++i) bytes += "<p>word" + std::to_string(i) + "</p>\n";
+  dialogs.AnswerOpenFile(Page("lf.htm", bytes));
+  session.Open();
+  live.ReloadPending();
+
+  const std::string text = editor.Lines().Text();
+  const int at = static_cast<int>(text.find("word98"));
+  editor.SetSelStart(at + 1);
+  editor.SetSelEnd(at + 1 + 6);
+  ASSERT_TRUE(live.SourceClicked(300));
+  EXPECT_EQ(viewer.SelLength(), 6);
+  EXPECT_EQ(ShownWordAt(viewer.SelStart()), "word98");
+
+  editor.SetSelStart(1);
+  editor.SetSelEnd(1);
+  viewer.SelectRange(viewer.DisplayPosOf(static_cast<int>(text.find("word99"))),
+                     viewer.DisplayPosOf(static_cast<int>(text.find("word99"))) + 6);
+  ASSERT_EQ(ShownWordAt(viewer.SelStart()), "word99");
+  ASSERT_TRUE(live.ViewerMouseUp());
+  EXPECT_EQ(editor.SelText(), "word99");
+}
+
+// Edits wait for the pending reload; a new document does not keep the old
+// page's scroll position.
+TEST_F(DocumentSessionTest, EditsReloadThePreviewOnlyOnceADocumentIsShown) {
+  Type("<p>before</p>");
+  EXPECT_FALSE(live.Pending()) << "no document yet";
+  session.ApplyTemplate({"<p>page</p>"});
+  live.ReloadPending();
+  Type("x");
+  EXPECT_TRUE(live.Pending());
+  live.ReloadPending();
+  EXPECT_FALSE(live.Pending());
+}
+
+// A failed write changes nothing: not the name, not the save point.
+TEST_F(DocumentSessionTest, FailedSaveAsKeepsNameAndModified) {
+  session.ApplyTemplate({"<p>page</p>"});
+  Type("x");
+  const std::string before = session.FileName();
+  dialogs.AnswerSaveFile(folder.File("missing-folder/page.htm"));
+  EXPECT_THROW(session.SaveAs(), Exception);
+  EXPECT_EQ(session.FileName(), before);
+  EXPECT_TRUE(session.Modified());
+
+  dialogs.AnswerSaveFile(folder.File("page.htm"));
+  dialogs.AnswerMessage(mrOk);
+  session.SaveAs();
+  EXPECT_EQ(session.FileName(), folder.File("page.htm"));
+  EXPECT_FALSE(session.Modified());
+  EXPECT_EQ(ReadFileBytes(folder.File("page.htm")), "x<p>page</p>\r\n" + FooterLine() + "\r\n");
+}
+
+}  // namespace
+}  // namespace tessaly::test
