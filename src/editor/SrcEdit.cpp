@@ -505,8 +505,9 @@ void TSrcEdit::UndoItemAdded(TSrcEditUndoList& list) {
   // With a maximum of 0 the item is gone already; the state moves all the same.
   TSrcEditUndoItem* item = list.Peek();
   if (applying_) {
-    // Undo and redo move a change from one list to the other; it keeps its
-    // states, and the text is in the one on the side it was moved away from.
+    // Undo and redo move a change from one list to the other and it keeps
+    // its states: an undo leaves the text in the state before the change, a
+    // redo in the one after it.
     if (item) {
       item->StateBefore = applying_->StateBefore;
       item->StateAfter = applying_->StateAfter;

@@ -354,7 +354,7 @@ private:
   // ---- undo and redo (SrcEditUndoRedo.cpp) ----
   void UndoItem();
   void RedoItem();
-  // Moves the editor to the state an undo or redo of `item` leaves.
+  // The text is now in `state`, as an undo or redo left it.
   void EnterState(uint64_t state);
   template <typename Apply>
   void ApplyItem(const TSrcEditUndoItem& item, Apply apply);
