@@ -137,6 +137,12 @@ void TSrcEdit::SetExtraLineSpacing(int value) {
 }
 
 void TSrcEdit::SetModified(bool value) {
+  savedState_ = value ? kNoSavedState : state_;
+  UpdateModified();
+}
+
+void TSrcEdit::UpdateModified() {
+  const bool value = state_ != savedState_;
   if (value == modified_) return;
   modified_ = value;
   StatusChanged({scModified});
@@ -496,7 +502,23 @@ void TSrcEdit::LinesChanged() {
 // ---- undo bookkeeping -------------------------------------------------------------
 
 void TSrcEdit::UndoItemAdded(TSrcEditUndoList& list) {
-  SetModified(undoList_->UndoAvailable() || undoList_->ItemsDropped());
+  // With a maximum of 0 the item is gone already; the state moves all the same.
+  TSrcEditUndoItem* item = list.Peek();
+  if (applying_) {
+    // Undo and redo move a change from one list to the other and it keeps
+    // its states: an undo leaves the text in the state before the change, a
+    // redo in the one after it.
+    if (item) {
+      item->StateBefore = applying_->StateBefore;
+      item->StateAfter = applying_->StateAfter;
+    }
+    state_ = &list == redoList_.get() ? applying_->StateBefore : applying_->StateAfter;
+  } else {
+    if (item) item->StateBefore = state_;
+    state_ = ++lastState_;
+    if (item) item->StateAfter = state_;
+  }
+  UpdateModified();
   if (&list == undoList_.get() && !insideRedo_ && undoList_->LastKind() != ukGroupBreak) redoList_->Clear();
   if (OnChange) OnChange(*this);
 }

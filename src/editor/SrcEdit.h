@@ -199,6 +199,11 @@ public:
   void ResumeUndo();
   const TSrcEditUndoList& UndoList() const { return *undoList_; }
   const TSrcEditUndoList& RedoList() const { return *redoList_; }
+  // Whether the text differs from the state last marked saved: false marks
+  // the current state saved (undo leaving it makes the editor modified, redo
+  // or undo coming back to it not); true leaves no saved state to come back
+  // to. Clearing the undo history keeps the flag as it is; a change made
+  // directly through Lines() does not touch it.
   bool Modified() const { return modified_; }
   void SetModified(bool value);
 
@@ -272,6 +277,7 @@ private:
   void SizeOrFontChanged();
   void GutterChanged();
   void UndoItemAdded(TSrcEditUndoList& list);
+  void UpdateModified();
   void StatusChanged(TSrcStatusChanges changes);
   void UpdateCaret();
   void UpdateScrollBars();
@@ -348,6 +354,8 @@ private:
   // ---- undo and redo (SrcEditUndoRedo.cpp) ----
   void UndoItem();
   void RedoItem();
+  // The text is now in `state`, as an undo or redo left it.
+  void EnterState(uint64_t state);
   template <typename Apply>
   void ApplyItem(const TSrcEditUndoItem& item, Apply apply);
 
@@ -427,6 +435,14 @@ private:
   TRect pendingInvalid_{};
   int lastLineCount_ = 0;
   bool modified_ = false;
+  // The save point: text states are numbered, each new recorded change
+  // making a fresh one; the text is unmodified while its state is the saved
+  // one. kNoSavedState is never a state.
+  static constexpr uint64_t kNoSavedState = 0;
+  uint64_t state_ = 1;
+  uint64_t lastState_ = 1;
+  uint64_t savedState_ = 1;
+  const TSrcEditUndoItem* applying_ = nullptr;  // the item undo or redo is applying
   bool insideRedo_ = false;
   bool ignoreNextChar_ = false;
   uint16_t lastKey_ = 0;

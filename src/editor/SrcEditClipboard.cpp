@@ -22,6 +22,7 @@ void TSrcEdit::CopyToClipboard() {
 void TSrcEdit::CutToClipboard() {
   if (readOnly_ || !SelAvail()) return;
   CopyToClipboard();
+  TUserLinesChange byUser(*lines_);
   TPaintLock lock(*this);
   undoList_->AddItem(ukDeleteCaretAtEnd, SelectionStart(), SelectionEnd(), SelText(), selectionMode_);
   TUndoSuspension suspension(*this);
@@ -34,6 +35,7 @@ bool TSrcEdit::PasteAvailable() const {
 
 void TSrcEdit::PasteFromClipboard() {
   if (readOnly_) return;
+  TUserLinesChange byUser(*lines_);
   TPaintLock lock(*this);
   if (clipboard_.HasFormat(kSrcEditBlockFormat)) {
     const std::optional<std::string> block = clipboard_.FormatData(kSrcEditBlockFormat);

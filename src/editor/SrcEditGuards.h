@@ -50,6 +50,19 @@ private:
   TSrcEditStringList& lines_;
 };
 
+// Reports the line buffer's changes as the user's while an editing entry
+// point runs.
+class TUserLinesChange {
+public:
+  explicit TUserLinesChange(TSrcEditStringList& lines) : lines_(lines) { lines_.BeginUserChange(); }
+  ~TUserLinesChange() { lines_.EndUserChange(); }
+  TUserLinesChange(const TUserLinesChange&) = delete;
+  TUserLinesChange& operator=(const TUserLinesChange&) = delete;
+
+private:
+  TSrcEditStringList& lines_;
+};
+
 // Keeps eoScrollPastEol on while the caret must stand beyond a line end.
 class TPastEolScope {
 public:

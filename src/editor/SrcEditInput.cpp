@@ -326,6 +326,7 @@ void TSrcEdit::DragDrop(TSrcEdit& source, int x, int y, TShiftState shift) {
   if (same && IsPointInSelection(point)) return;
   const bool move = same ? !(shift & ssCtrl) : (shift & ssShift) != 0;
   const std::string text = source.SelText();
+  TUserLinesChange byUser(*lines_);
   TUndoGroup group(*this);
   TPaintLock lock(*this);
   if (move && same) {

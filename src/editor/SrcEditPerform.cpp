@@ -10,6 +10,7 @@
 namespace tessaly {
 
 void TSrcEdit::RunCommand(TSrcEditorCommand command, char ch, void* data) {
+  TUserLinesChange byUser(*lines_);
   const TProcessCommandEvent& process = command >= ecUserFirst ? OnProcessUserCommand : OnProcessCommand;
   if (process) process(*this, command, ch, data);
   if (command != ecNone) {

@@ -31,6 +31,7 @@ int TSrcEdit::SearchReplace(const std::string& search, const std::string& replac
   if (OnSearchEngineOverride) OnSearchEngineOverride(*this, engine);
   if (!engine) engine = &SearchEngine();
   if (search.empty()) return 0;
+  TUserLinesChange byUser(*lines_);
   if (options.Has(soSelectedOnly) && !SelAvail()) options.Exclude(soSelectedOnly);
   const bool backwards = options.Has(soBackwards);
   const bool selectedOnly = options.Has(soSelectedOnly);

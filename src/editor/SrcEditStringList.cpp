@@ -1,5 +1,7 @@
 #include "editor/SrcEditStringList.h"
 
+#include <algorithm>
+#include <cstdlib>
 #include <istream>
 #include <iterator>
 #include <ostream>
@@ -117,6 +119,7 @@ void TSrcEditStringList::Put(int index, std::string_view text) {
   line.Flags = WidthStale;
   longestLineIndex_ = -1;
   if (OnLinePut) OnLinePut(index, line.Text);
+  Report(TLinesChangeKind::lcChanged, index, 1, 1);
 }
 
 void TSrcEditStringList::InsertLine(int index, std::string_view text) {
@@ -132,6 +135,7 @@ int TSrcEditStringList::Add(std::string_view text) {
   const int index = Count();
   InsertLine(index, text);
   if (OnLineAdded) OnLineAdded(index, lines_[static_cast<size_t>(index)].Text);
+  Report(TLinesChangeKind::lcInserted, index, 1, 0);
   return index;
 }
 
@@ -140,6 +144,7 @@ void TSrcEditStringList::Insert(int index, std::string_view text) {
   Update update(*this);
   InsertLine(index, text);
   if (OnLineInserted) OnLineInserted(index, lines_[static_cast<size_t>(index)].Text);
+  Report(TLinesChangeKind::lcInserted, index, 1, 0);
 }
 
 void TSrcEditStringList::Delete(int index) {
@@ -148,6 +153,7 @@ void TSrcEditStringList::Delete(int index) {
   lines_.erase(lines_.begin() + index);
   longestLineIndex_ = -1;
   if (OnLineDeleted) OnLineDeleted(index);
+  Report(TLinesChangeKind::lcDeleted, index, 0, 1);
 }
 
 void TSrcEditStringList::Exchange(int index1, int index2) {
@@ -158,14 +164,20 @@ void TSrcEditStringList::Exchange(int index1, int index2) {
   // The cached longest line moves with its record.
   if (longestLineIndex_ == index1) longestLineIndex_ = index2;
   else if (longestLineIndex_ == index2) longestLineIndex_ = index1;
+  if (index1 != index2) {
+    const int span = std::abs(index1 - index2) + 1;
+    Report(TLinesChangeKind::lcChanged, std::min(index1, index2), span, span);
+  }
 }
 
 void TSrcEditStringList::Clear() {
   if (!lines_.empty()) {
     Update update(*this);
+    const int removed = Count();
     lines_ = {};
     capacity_ = 0;
     if (OnLinesCleared) OnLinesCleared(*this);
+    Report(TLinesChangeKind::lcReplaced, 0, 0, removed);
   }
   longestLineIndex_ = -1;
 }
@@ -197,6 +209,7 @@ void TSrcEditStringList::AddStrings(const std::vector<std::string>& lines) {
   if (needed > capacity_) SetCapacity((needed + 15) / 16 * 16);
   for (const std::string& text : lines) lines_.push_back(TSrcEditStringRec{text});
   if (OnLineAdded) OnLineAdded(first, std::string());
+  Report(TLinesChangeKind::lcInserted, first, Count() - first, 0);
 }
 
 void TSrcEditStringList::AddStrings(const TSrcEditStringList& source) {
@@ -208,6 +221,7 @@ void TSrcEditStringList::AddStrings(const TSrcEditStringList& source) {
   if (needed > capacity_) SetCapacity((needed + 15) / 16 * 16);
   for (const TSrcEditStringRec& line : source.lines_) lines_.push_back(TSrcEditStringRec{line.Text, line.Data});
   if (OnLineAdded) OnLineAdded(first, std::string());
+  Report(TLinesChangeKind::lcInserted, first, Count() - first, 0);
 }
 
 void TSrcEditStringList::InsertEmptyLines(int index, int count) {
@@ -218,6 +232,7 @@ void TSrcEditStringList::InsertEmptyLines(int index, int count) {
   lines_.insert(lines_.begin() + index, static_cast<size_t>(count), TSrcEditStringRec{{}, nullptr, 0, 0, 0});
   longestLineIndex_ = -1;
   if (OnLineAdded) OnLineAdded(index, std::string());
+  Report(TLinesChangeKind::lcInserted, index, count, 0);
 }
 
 void TSrcEditStringList::RemoveLines(int index, int count) {
@@ -228,6 +243,7 @@ void TSrcEditStringList::RemoveLines(int index, int count) {
   lines_.erase(lines_.begin() + index, lines_.begin() + index + removed);
   longestLineIndex_ = -1;
   if (OnLineDeleted) OnLineDeleted(index);
+  Report(TLinesChangeKind::lcDeleted, index, 0, removed);
 }
 
 int32_t TSrcEditStringList::ScanState(int index) const {
@@ -294,10 +310,29 @@ std::string TSrcEditStringList::Text() const {
   return text;
 }
 
-void TSrcEditStringList::SetText(std::string_view text) {
+void TSrcEditStringList::SetText(std::string_view text) { ReplaceAll(text, nullptr, nullptr); }
+
+void TSrcEditStringList::Report(TLinesChangeKind kind, int firstLine, int added, int removed) {
+  if (reportsHeld_ > 0 || OnLinesChange.Count() == 0) return;
+  OnLinesChange.Fire(TLinesChange{kind, firstLine, added, removed, userChangeCount_ > 0});
+}
+
+void TSrcEditStringList::ReplaceAll(std::string_view bytes, bool* sawCr, bool* sawLf) {
   Update update(*this);
-  Clear();
-  LoadText(text, nullptr, nullptr);
+  const int removed = Count();
+  // The lines' own reports are held back, so listeners hear of one
+  // replacement, also when the load stops halfway.
+  ++reportsHeld_;
+  try {
+    Clear();
+    LoadText(bytes, sawCr, sawLf);
+  } catch (...) {
+    --reportsHeld_;
+    Report(TLinesChangeKind::lcReplaced, 0, Count(), removed);
+    throw;
+  }
+  --reportsHeld_;
+  Report(TLinesChangeKind::lcReplaced, 0, Count(), removed);
 }
 
 void TSrcEditStringList::LoadText(std::string_view bytes, bool* sawCr, bool* sawLf) {
@@ -336,11 +371,7 @@ void TSrcEditStringList::LoadFromStream(std::istream& stream) {
 
 void TSrcEditStringList::LoadBytes(std::string_view bytes) {
   bool sawCr = false, sawLf = false;
-  {
-    Update update(*this);
-    Clear();
-    LoadText(bytes, &sawCr, &sawLf);
-  }
+  ReplaceAll(bytes, &sawCr, &sawLf);
   lineBreakStyle_ = sawCr && !sawLf   ? TLineBreakStyle::lbCr
                     : sawLf && !sawCr ? TLineBreakStyle::lbLf
                                       : TLineBreakStyle::lbCrLf;

@@ -12,6 +12,7 @@
 #include <string_view>
 #include <vector>
 
+#include "platform/EventChain.h"
 #include "platform/Exception.h"
 
 namespace tessaly {
@@ -34,6 +35,30 @@ struct TSrcEditStringRec {
   uint8_t Flags = WidthStale;
 };
 
+// What one operation of the buffer did to its lines (0-based indexes). A copy
+// of the lines as they were becomes the lines as they are by removing
+// LinesRemoved lines at FirstLine and inserting there the buffer's lines
+// FirstLine .. FirstLine + LinesAdded - 1.
+enum class TLinesChangeKind {
+  lcChanged,   // lines rewritten in place (Put, Exchange): LinesAdded = LinesRemoved
+  lcInserted,  // Add, Insert, AddStrings, InsertEmptyLines
+  lcDeleted,   // Delete, RemoveLines
+  lcReplaced,  // the whole text: SetText, LoadFromFile, LoadFromStream, Clear
+};
+
+struct TLinesChange {
+  TLinesChangeKind Kind = TLinesChangeKind::lcChanged;
+  int FirstLine = 0;
+  int LinesAdded = 0;
+  int LinesRemoved = 0;
+  // Made by the user through the editor (its commands, undo and redo, and
+  // the editing calls the application makes on the user's behalf), as
+  // opposed to code setting or loading the text.
+  bool ByUser = false;
+
+  bool operator==(const TLinesChange&) const = default;
+};
+
 // Expands the tabs of a line for a tab width; reports whether it held a tab.
 using TTabExpander = std::string (*)(std::string_view line, int tabWidth, bool& hasTabs);
 
@@ -52,6 +77,22 @@ public:
   std::function<void(int index)> OnLineDeleted;
   std::function<void(int index, const std::string& text)> OnLinePut;
   std::function<void(TSrcEditStringList&)> OnLinesCleared;
+
+  // Every change of the text, one report per operation, after the lines
+  // changed; open to any number of listeners. Operations inside one
+  // BeginUpdate/EndUpdate are reported one by one as they happen, never
+  // merged; SetText and the loads report one lcReplaced for the whole text,
+  // even when the text was and stays empty. Per-line objects and scan states
+  // are not text and are not reported.
+  TEventChain<const TLinesChange&> OnLinesChange;
+
+  // Changes made between these calls (they nest) are reported ByUser; the
+  // editor brackets its commands, undo, redo and editing calls with them.
+  void BeginUserChange() { ++userChangeCount_; }
+  void EndUserChange() {
+    if (userChangeCount_ > 0) --userChangeCount_;
+  }
+  bool InUserChange() const { return userChangeCount_ > 0; }
 
   int Count() const { return static_cast<int>(lines_.size()); }
   int Capacity() const { return capacity_; }
@@ -115,6 +156,9 @@ private:
   void InsertLine(int index, std::string_view text);
   std::string ExpandLine(TSrcEditStringRec& line);  // fills the width cache
   void LoadBytes(std::string_view bytes);
+  // Replaces every line by the lines of `bytes`, as one reported change.
+  void ReplaceAll(std::string_view bytes, bool* sawCr, bool* sawLf);
+  void Report(TLinesChangeKind kind, int firstLine, int added, int removed);
   void LoadText(std::string_view bytes, bool* sawCr, bool* sawLf);
   std::string_view LineBreak() const;
 
@@ -126,6 +170,8 @@ private:
   int tabWidth_ = 8;
   TTabExpander tabExpander_;
   int longestLineIndex_ = -1;
+  int userChangeCount_ = 0;
+  int reportsHeld_ = 0;  // above 0 while an operation reports as a whole
 };
 
 // The lines of a file as the editor loads them.

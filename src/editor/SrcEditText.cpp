@@ -252,6 +252,9 @@ void TSrcEdit::ReplaceSelectionRecorded(const std::string& text, TSrcChangeReaso
   RecordInsertion(insertKind, start, mode);
 }
 
-void TSrcEdit::SetSelText(const std::string& value) { ReplaceSelectionRecorded(value, ukInsert, selectionMode_); }
+void TSrcEdit::SetSelText(const std::string& value) {
+  TUserLinesChange byUser(*lines_);
+  ReplaceSelectionRecorded(value, ukInsert, selectionMode_);
+}
 
 }  // namespace tessaly

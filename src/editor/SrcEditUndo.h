@@ -38,6 +38,11 @@ struct TSrcEditUndoItem {
   // place of the insertion (what overwrite mode had replaced), so that redo
   // replaces it again instead of inserting beside it.
   std::string ReplacedText;
+  // The editor's text states on either side of the change. Undo and redo
+  // carry them from list to list, so that the state a file was saved in is
+  // recognised when undo or redo comes back to it.
+  uint64_t StateBefore = 0;
+  uint64_t StateAfter = 0;
 };
 
 class TSrcEditUndoList {
@@ -54,6 +59,7 @@ public:
   void Push(std::unique_ptr<TSrcEditUndoItem> item);
   std::unique_ptr<TSrcEditUndoItem> Pop();  // nullptr when empty
   const TSrcEditUndoItem* Peek() const { return items_.empty() ? nullptr : items_.back().get(); }
+  TSrcEditUndoItem* Peek() { return items_.empty() ? nullptr : items_.back().get(); }
 
   void BeginGroup();
   void EndGroup();

@@ -41,6 +41,19 @@ void MoveBreaks(TSrcEditUndoList& from, TSrcEditUndoList& to) {
   }
 }
 
+// Names the item being applied for as long as it is, however that ends.
+class TApplying {
+public:
+  TApplying(const TSrcEditUndoItem*& slot, const TSrcEditUndoItem* item) : slot_(slot), saved_(slot) { slot_ = item; }
+  ~TApplying() { slot_ = saved_; }
+  TApplying(const TApplying&) = delete;
+  TApplying& operator=(const TApplying&) = delete;
+
+private:
+  const TSrcEditUndoItem*& slot_;
+  const TSrcEditUndoItem* saved_;
+};
+
 // Restores a list's forced group number however the run ends.
 class TForcedGroup {
 public:
@@ -60,6 +73,7 @@ private:
 
 void TSrcEdit::Undo() {
   if (readOnly_) return;
+  TUserLinesChange byUser(*lines_);
   MoveBreaks(*undoList_, *redoList_);
   const TSrcEditUndoItem* first = undoList_->Peek();
   if (!first) return;
@@ -74,6 +88,7 @@ void TSrcEdit::Undo() {
 
 void TSrcEdit::Redo() {
   if (readOnly_) return;
+  TUserLinesChange byUser(*lines_);
   MoveBreaks(*redoList_, *undoList_);
   const TSrcEditUndoItem* first = redoList_->Peek();
   if (!first) return;
@@ -91,6 +106,12 @@ void TSrcEdit::Redo() {
     throw;
   }
   insideRedo_ = false;
+}
+
+void TSrcEdit::EnterState(uint64_t state) {
+  if (state == kNoSavedState) return;  // an item that never went through UndoItemAdded
+  state_ = state;
+  UpdateModified();
 }
 
 template <typename Apply>
@@ -112,6 +133,7 @@ void TSrcEdit::UndoItem() {
   const std::unique_ptr<TSrcEditUndoItem> item = undoList_->Pop();
   const TBufferCoord start = item->StartPos, end = item->EndPos;
   const TSrcSelectionMode mode = item->SelMode;
+  const TApplying applying(applying_, item.get());
   ApplyItem(*item, [&] {
     switch (item->Kind) {
       case ukInsert:
@@ -171,12 +193,14 @@ void TSrcEdit::UndoItem() {
       default: break;
     }
   });
+  EnterState(item->StateBefore);
 }
 
 void TSrcEdit::RedoItem() {
   const std::unique_ptr<TSrcEditUndoItem> item = redoList_->Pop();
   const TBufferCoord start = item->StartPos, end = item->EndPos;
   const TSrcSelectionMode mode = item->SelMode;
+  const TApplying applying(applying_, item.get());
   ApplyItem(*item, [&] {
     switch (item->Kind) {
       case ukInsert:
@@ -241,6 +265,7 @@ void TSrcEdit::RedoItem() {
       default: break;
     }
   });
+  EnterState(item->StateAfter);
 }
 
 }  // namespace tessaly
