@@ -91,7 +91,7 @@ TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCh
   for (unsigned seed = 1; seed <= 300; ++seed) {
     const std::string page = RandomPage(seed).Make();
     SCOPED_TRACE("seed " + std::to_string(seed) + ": " + page);
-    viewer.LoadText(page, "", 0);
+    viewer.LoadText(page, "", preview::TDocumentType::Html);
     const int length = static_cast<int>(page.size());
 
     // Every displayed position stands for a character of the text, or for none.

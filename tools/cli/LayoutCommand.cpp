@@ -59,7 +59,7 @@ void RunLayout(const Arguments& args) {
   preview::THtmlPreview viewer(host, *canvas);
   viewer.SetScrollBars(preview::ssNone);
   viewer.SetBorderStyle(preview::pbNone);
-  viewer.LoadFile(file, 0);
+  viewer.LoadFile(file, preview::TDocumentType::Html);
   WriteOut(preview::DumpLayout(viewer.Document()));
 }
 

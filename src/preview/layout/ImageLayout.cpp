@@ -34,8 +34,8 @@ const TBitmap& TImageObj::Picture() const {
 }
 
 void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
-  if (LoadState == TLoad::NotAsked && Document->ShowImages && Document->GetImage) {
-    Bitmap = Document->GetImage(Source);
+  if (LoadState == TLoad::NotAsked && Document->ShowImages && Document->Container) {
+    Bitmap = Document->Container->GetImage(Source);
     if (Bitmap == TSectionList::PendingImage()) {
       LoadState = TLoad::Pending;
       Bitmap.reset();
@@ -44,7 +44,7 @@ void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
       LoadState = Bitmap && !Bitmap->Empty() ? TLoad::Loaded : TLoad::Failed;
       // TRANSP: the colour of the lower-left pixel shows what lies behind.
       if (LoadState == TLoad::Loaded && Transparent) Bitmap = std::make_shared<TBitmap>(WithLowerLeftTransparency(*Bitmap));
-      if (LoadState == TLoad::Loaded && Document->GetAnimation) Animation = Document->GetAnimation(Source);
+      if (LoadState == TLoad::Loaded) Animation = Document->Container->GetAnimation(Source);
       // Hover images (ACTIVE) join the animated ones only under the pointer.
       if (Animation && !Active) Document->AGifList.Add(*Animation);
     }

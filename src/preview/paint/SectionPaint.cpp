@@ -62,7 +62,8 @@ void TSection::DrawLine(TCanvas& canvas, const LineRec& line, int dx, int dy) {
     } else if (IsControlCode(Buff[pos])) {
       if (TFormControlObj* control = ControlAtPos(pos)) {
         const TRect& r = control->Place;
-        if (Document->PlaceControl) Document->PlaceControl(*control, {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy});
+        if (Document->Container)
+          Document->Container->PlaceControl(*control, {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy});
         control->Shown = true;
         x += r.Width();
       }
