@@ -26,6 +26,9 @@ public:
   int HistoryChanges = 0;
   std::vector<TFormSubmission> Submitted;
   std::vector<std::pair<int, std::string>> Refreshes;  // delay, address
+  std::vector<std::string> Scripts;                    // name/language/text
+  std::vector<TRect> Placed;                           // where form controls were shown or hidden
+  int ControlClears = 0;
 
   void RunPosted() {
     auto calls = std::move(Posted);
@@ -54,6 +57,11 @@ public:
   void HistoryChange() override { ++HistoryChanges; }
   void FormSubmit(const TFormSubmission& form) override { Submitted.push_back(form); }
   void MetaRefresh(int delay, const std::string& url) override { Refreshes.emplace_back(delay, url); }
+  void ScriptEvent(const std::string& name, const std::string& language, const std::string& script) override {
+    Scripts.push_back(name + "/" + language + "/" + script);
+  }
+  void PlaceControl(TFormControlObj&, const TRect& rect) override { Placed.push_back(rect); }
+  void ClearControls() override { ++ControlClears; }
 
 private:
   int lastTimer_ = 0;

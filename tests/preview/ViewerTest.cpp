@@ -260,6 +260,40 @@ TEST_F(ViewerTest, RefreshMetaReportsDelayAndAddress) {
   EXPECT_EQ(host.Refreshes, (std::vector<std::pair<int, std::string>>{{5, "next.htm"}}));
 }
 
+TEST_F(ViewerTest, ScriptsAndFormControlsReachTheContainer) {
+  viewer.LoadText("<script name=s language=js>go()</script><form><input name=q></form>", "/c.htm",
+                  TDocumentType::Html);
+  EXPECT_EQ(host.Scripts, std::vector<std::string>{"s/js/go()"});
+  const int clearsAfterLoad = host.ControlClears;
+  EXPECT_GE(clearsAfterLoad, 1);  // the old page's widgets go before a new page
+  viewer.Paint(canvas, {0, 0, 400, 300});
+  ASSERT_EQ(host.Placed.size(), 1u);
+  EXPECT_FALSE(host.Placed[0].IsEmpty());
+  // Scrolled out of sight, the control is taken off the surface.
+  host.Placed.clear();
+  viewer.Paint(canvas, {0, 200, 400, 300});
+  ASSERT_EQ(host.Placed.size(), 1u);
+  EXPECT_TRUE(host.Placed[0].IsEmpty());
+  viewer.ClearPage();
+  EXPECT_EQ(host.ControlClears, clearsAfterLoad + 1);
+}
+
+TEST(ViewerWithoutContainer, LoadsPagesAndLetsTheirEventsPass) {
+  FakeControlHost host;
+  RecordingCanvas canvas;
+  THtmlPreview viewer(host, canvas);
+  viewer.LoadText("<meta http-equiv=refresh content=\"1; URL=x.htm\"><script>s()</script>"
+                  "<form action=go><input name=q value=v><input type=submit></form>",
+                  "/n.htm", TDocumentType::Html);
+  viewer.Paint(canvas, {0, 0, 400, 300});
+  viewer.Document().HtmlFormList.front()->SubmitTheForm("");
+  host.RunPosted();
+  EXPECT_TRUE(host.Submitted.empty());
+  EXPECT_TRUE(host.Refreshes.empty());
+  EXPECT_TRUE(host.Scripts.empty());
+  EXPECT_TRUE(host.Placed.empty());
+}
+
 TEST(RefreshContent, DelaysAndAddresses) {
   struct Case {
     const char* content;
