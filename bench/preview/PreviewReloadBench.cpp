@@ -44,7 +44,7 @@ void BM_ViewerReload(benchmark::State& state) {
   QImage window(kWindowWidth, kWindowHeight, QImage::Format_RGB32);
   const TRect clip{0, 0, kWindowWidth, kWindowHeight};
   for (auto _ : state) {
-    viewer.LoadText(page, "/bench/page.htm", 0);
+    viewer.LoadText(page, "/bench/page.htm", TDocumentType::Html);
     QPainter painter(&window);
     QtCanvas canvas(painter, clip);
     viewer.Paint(canvas, clip);

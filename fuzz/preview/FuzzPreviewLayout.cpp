@@ -16,12 +16,14 @@ using namespace tessaly::preview;
 
 namespace {
 
-std::shared_ptr<TBitmap> SmallPicture(const std::string& source) {
-  int width = 0, height = 0;
-  if (std::sscanf(source.c_str(), "%dx%d", &width, &height) != 2) return nullptr;
-  if (width < 1 || height < 1 || width > 64 || height > 64) return nullptr;
-  return std::make_shared<TBitmap>(width, height, clRed);
-}
+struct SmallPictures : TPreviewContainer {
+  std::shared_ptr<TBitmap> GetImage(const std::string& source) override {
+    int width = 0, height = 0;
+    if (std::sscanf(source.c_str(), "%dx%d", &width, &height) != 2) return nullptr;
+    if (width < 1 || height < 1 || width > 64 || height > 64) return nullptr;
+    return std::make_shared<TBitmap>(width, height, clRed);
+  }
+};
 
 }  // namespace
 
@@ -30,7 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TPreviewParser parser;
   TSectionList document;
   TNameList names;
-  document.GetImage = SmallPicture;
+  SmallPictures pictures;
+  document.Container = &pictures;
   parser.ParseHtmlDocument(text, document, &names, nullptr, nullptr, nullptr);
   for (const int width : {1, 200, 2000}) {
     RecordingCanvas canvas;

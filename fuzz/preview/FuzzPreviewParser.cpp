@@ -15,7 +15,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   TPreviewParser parser;
   TSectionList document;
   TNameList names;
-  document.ScriptEvent = [](const std::string&, const std::string&, const char*) {};
+  TPreviewContainer container;  // takes the script events
+  document.Container = &container;
   auto include = [](const std::string&, std::vector<std::string>&, std::string& replacement) {
     replacement = "<b>in</b>clude<!--#include file=x--> &amp;<table><td>";
   };

@@ -185,9 +185,6 @@ void QtPreviewWidget::SyncRadioButtons() {
 QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
   QWidget* widget = nullptr;
   TFormControlObj* obj = &control;
-  auto clicked = [this, obj] {
-    if (viewer_->OnObjectClick) viewer_->OnObjectClick(obj, obj->OnClickMessage);
-  };
   QFont font(QStringFromCp1251(viewer_->DefPreFontName()));
   font.setPointSize(10);
   if (auto* edit = dynamic_cast<TEditFormControlObj*>(obj)) {
@@ -199,8 +196,7 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
     widget = line;
   } else if (auto* button = dynamic_cast<TButtonFormControlObj*>(obj)) {
     auto* push = new QPushButton(QStringFromCp1251(button->Caption()), this);
-    connect(push, &QPushButton::clicked, this, [this, button, clicked] {
-      clicked();
+    connect(push, &QPushButton::clicked, this, [this, button] {
       button->Click();
       if (button->Which != TButtonFormControlObj::Kind::Reset) return;
       // A reset changes every control of the form: the widgets are made
@@ -213,28 +209,23 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
     auto* box = new QRadioButton(this);
     box->setAutoExclusive(false);
     box->setChecked(radio->Checked);
-    connect(box, &QRadioButton::clicked, this, [this, radio, clicked] {
+    connect(box, &QRadioButton::clicked, this, [this, radio] {
       radio->SetChecked();
       SyncRadioButtons();
-      clicked();
     });
     widget = box;
   } else if (auto* check = dynamic_cast<TCheckBoxFormControlObj*>(obj)) {
     auto* box = new QCheckBox(this);
     box->setChecked(check->Checked);
-    connect(box, &QCheckBox::toggled, this, [check, clicked](bool on) {
-      check->Checked = on;
-      clicked();
-    });
+    connect(box, &QCheckBox::toggled, this, [check](bool on) { check->Checked = on; });
     widget = box;
   } else if (auto* combo = dynamic_cast<TComboFormControlObj*>(obj)) {
     auto* box = new QComboBox(this);
     for (const TOptionObj& option : combo->Options) box->addItem(QStringFromCp1251(option.Caption));
     for (int i = 0; i < static_cast<int>(combo->Options.size()); ++i)
       if (combo->Options[i].IsSelected) box->setCurrentIndex(i);
-    connect(box, &QComboBox::currentIndexChanged, this, [combo, clicked](int index) {
+    connect(box, &QComboBox::currentIndexChanged, this, [combo](int index) {
       for (int i = 0; i < static_cast<int>(combo->Options.size()); ++i) combo->Options[i].IsSelected = i == index;
-      clicked();
     });
     widget = box;
   } else if (auto* list = dynamic_cast<TListBoxFormControlObj*>(obj)) {
@@ -244,10 +235,9 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
       auto* item = new QListWidgetItem(QStringFromCp1251(option.Caption), box);
       item->setSelected(option.IsSelected);
     }
-    connect(box, &QListWidget::itemSelectionChanged, this, [box, list, clicked] {
+    connect(box, &QListWidget::itemSelectionChanged, this, [box, list] {
       for (int i = 0; i < box->count() && i < static_cast<int>(list->Options.size()); ++i)
         list->Options[i].IsSelected = box->item(i)->isSelected();
-      clicked();
     });
     widget = box;
   } else if (auto* area = dynamic_cast<TTextAreaFormControlObj*>(obj)) {

@@ -1,8 +1,8 @@
 #pragma once
 // The preview viewer as a Qt widget: the window side of THtmlPreview. It
 // paints double-buffered through QtCanvas, forwards input to the core, places
-// its own two scroll bars (the control host carries their values), and makes
-// the real widgets behind form controls.
+// its own two scroll bars (the control host carries their values), and, as
+// the viewer's container, makes the real widgets behind form controls.
 
 #include <QWidget>
 
@@ -10,7 +10,7 @@
 #include <map>
 #include <memory>
 
-#include "preview/document/FormWidgets.h"
+#include "preview/document/PreviewContainer.h"
 #include "preview/viewer/HtmlPreview.h"
 
 class QScrollBar;
@@ -19,7 +19,7 @@ namespace tessaly {
 
 class QtControlHost;
 
-class QtPreviewWidget : public QWidget, public preview::TFormWidgetHost {
+class QtPreviewWidget : public QWidget, public preview::TPreviewContainer {
 public:
   explicit QtPreviewWidget(QWidget* parent = nullptr);
   ~QtPreviewWidget() override;
@@ -28,7 +28,7 @@ public:
   // A mouse button was released over the page (after the core's own handling).
   std::function<void()> OnMouseUp;
 
-  // TFormWidgetHost
+  // TPreviewContainer
   void PlaceControl(preview::TFormControlObj& control, const TRect& rect) override;
   void ClearControls() override;
 

@@ -91,7 +91,7 @@ TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCh
   for (unsigned seed = 1; seed <= 300; ++seed) {
     const std::string page = RandomPage(seed).Make();
     SCOPED_TRACE("seed " + std::to_string(seed) + ": " + page);
-    viewer.LoadText(page, "", 0);
+    viewer.LoadText(page, "", preview::TDocumentType::Html);
     const int length = static_cast<int>(page.size());
 
     // Every displayed position stands for a character of the text, or for none.
@@ -146,7 +146,7 @@ TEST(SelectionMappingTest, ViewerSelectionsSurviveTheRoundTripThroughTheSource) 
   const std::string page =
       "<p>one &amp; two&nbsp;three <!-- hidden --> four   five</p>\r\n<pre>code\r\n\r\n  more</pre>\r\n"
       "<table><tr><td>cell one</td><td>cell two</td></tr></table>\r\n<ul><li>first<li>second</ul>\r\n";
-  viewer.LoadText(page, "", 0);
+  viewer.LoadText(page, "", preview::TDocumentType::Html);
   struct Case {
     const char* first;  // the first and last displayed characters selected
     const char* last;

@@ -210,7 +210,7 @@ TEST(DocumentBackground, IsAskedForOnceOnFirstUse) {
   ParsedPage page;
   page.Html("<body background=\"tile.gif\">x");
   int asked = 0;
-  page.Document->GetImage = [&](const std::string& name) {
+  page.Container.Images = [&](const std::string& name) {
     ++asked;
     EXPECT_EQ(name, "tile.gif");
     return std::make_shared<TBitmap>(2, 2);
@@ -263,9 +263,8 @@ TEST(Forms, SubmitTheirControlsPairsInOrder) {
       "<input type=hidden name=h value=hid><select name=s multiple><option selected>A<option value=bv selected>B"
       "<option>C</select><textarea name=t>l1\r\nl2</textarea><input type=submit name=go value=Send>"
       "<input type=reset></form>");
-  page.Document->SubmitForm = [&](const std::string& action, const std::string& target, const std::string& encType,
-                                  const std::string& method, const std::vector<std::string>& pairs) {
-    sent = {action, target, encType, method, pairs};
+  page.Container.Submitted = [&](const TFormSubmission& form) {
+    sent = {form.Action, form.Target, form.EncType, form.Method, form.Results};
   };
   THtmlForm& form = *page.Document->HtmlFormList.at(0);
   EXPECT_EQ(form.Submission(), (std::vector<std::string>{"e=text", "c=v", "r=1", "h=hid", "s=A", "s=bv",
@@ -299,7 +298,7 @@ TEST(Forms, ImageControlSubmitsTheClickedPoint) {
   ParsedPage page;
   page.Html("<form><input type=image name=pic src=p.gif><input type=image src=q.gif></form>");
   std::vector<std::string> pairs;
-  page.Document->SubmitForm = [&](auto&, auto&, auto&, auto&, const std::vector<std::string>& sent) { pairs = sent; };
+  page.Container.Submitted = [&](const TFormSubmission& form) { pairs = form.Results; };
   THtmlForm& form = *page.Document->HtmlFormList.at(0);
   EXPECT_TRUE(form.Submission().empty());
   auto& named = dynamic_cast<TImageFormControlObj&>(*form.ControlList[0]);

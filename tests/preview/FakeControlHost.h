@@ -1,8 +1,11 @@
 #pragma once
-// A window for the viewer in tests: scroll bars, cursor and timers kept as
-// plain state, posted calls run on demand.
+// A window and container for the viewer in tests: scroll bars, cursor and
+// timers kept as plain state, posted calls run on demand, the page's events
+// counted or kept.
 
 #include <map>
+#include <string>
+#include <utility>
 #include <vector>
 
 #include "preview/viewer/HeadlessHost.h"
@@ -20,6 +23,12 @@ public:
   TCursorShape Cursor = TCursorShape::crDefault;
   int Invalidations = 0;
   bool HasFocus = false;
+  int HistoryChanges = 0;
+  std::vector<TFormSubmission> Submitted;
+  std::vector<std::pair<int, std::string>> Refreshes;  // delay, address
+  std::vector<std::string> Scripts;                    // name/language/text
+  std::vector<TRect> Placed;                           // where form controls were shown or hidden
+  int ControlClears = 0;
 
   void RunPosted() {
     auto calls = std::move(Posted);
@@ -44,6 +53,15 @@ public:
   }
   void StopTimer(int id) override { Timers.erase(id); }
   void PostCall(std::function<void()> call) override { Posted.push_back(std::move(call)); }
+
+  void HistoryChange() override { ++HistoryChanges; }
+  void FormSubmit(const TFormSubmission& form) override { Submitted.push_back(form); }
+  void MetaRefresh(int delay, const std::string& url) override { Refreshes.emplace_back(delay, url); }
+  void ScriptEvent(const std::string& name, const std::string& language, const std::string& script) override {
+    Scripts.push_back(name + "/" + language + "/" + script);
+  }
+  void PlaceControl(TFormControlObj&, const TRect& rect) override { Placed.push_back(rect); }
+  void ClearControls() override { ++ControlClears; }
 
 private:
   int lastTimer_ = 0;

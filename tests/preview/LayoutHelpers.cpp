@@ -13,7 +13,7 @@ std::shared_ptr<TBitmap> TestImage(const std::string& source) {
 }
 
 void LaidOutPage::Layout(const std::string& source, int width) {
-  Document->GetImage = TestImage;
+  Container.Images = TestImage;
   Html(source);
   Document->DoLayout(Canvas, 0, width);
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <optional>
+#include <ostream>
 
 #include "ParseHelpers.h"
 #include "platform/Files.h"
@@ -11,6 +13,11 @@
 #include "preview/document/DocumentDump.h"
 #include "preview/document/Spaces.h"
 #include "preview/document/Table.h"
+
+namespace tessaly::preview {
+// Readable lengths in failure messages.
+void PrintTo(const TLength& length, std::ostream* out) { *out << (length.Given() ? length.Text() : "none"); }
+}  // namespace tessaly::preview
 
 namespace tessaly::preview::test {
 namespace {
@@ -89,7 +96,7 @@ TEST(SectionText, AddTokenCollapsesAndConvertsAsDescribed) {
   for (const auto& c : cases) {
     TSectionList document;
     TMyFont font;
-    TSection section(&document, {&font}, 0, 1);
+    TSection section(&document, {&font}, 0, THorzAlign::Left);
     TokenObj token;
     for (size_t i = 0; i < c.before.size(); ++i) token.AddChar(c.before[i], static_cast<int>(i));
     section.AddToken(token, false);
@@ -126,26 +133,33 @@ TEST(TableAttributes, FallWithinTheirRanges) {
   struct Case {
     std::string tag;
     bool inDocument;
-    int padding, spacing, align, hSpace, vSpace, width, height;
-    bool border, isFloat, widthPercent, heightPercent;
+    int padding, spacing;
+    THorzAlign align;
+    int hSpace, vSpace;
+    TLength width, height;
+    bool border, isFloat;
   };
+  constexpr auto L = THorzAlign::Left;
+  const TLength none, px300 = TLength::Pixels(300);
   const Case cases[] = {
-      {"<table>", true, 1, 2, 1, 5, 0, 0, 0, false, false, false, false},
-      {"<table border cellpadding=60 cellspacing=45>", true, 50, 42, 1, 5, 0, 0, 0, true, false, false, false},
-      {"<table border=0 cellspacing=0>", true, 1, 0, 1, 5, 0, 0, 0, false, false, false, false},
-      {"<table border=3 cellspacing=-5>", true, 1, 2, 1, 5, 0, 0, 0, true, false, false, false},
-      {"<table border=\"\">", true, 1, 4, 1, 5, 0, 0, 0, true, false, false, false},
-      {"<table border=' '>", true, 1, 4, 1, 5, 0, 0, 0, true, false, false, false},
-      {"<table border=>", true, 1, 4, 1, 5, 0, 0, 0, true, false, false, false},
-      {"<table border=\"0\">", true, 1, 2, 1, 5, 0, 0, 0, false, false, false, false},
-      {"<table align=Right hspace=-12 vspace=250>", true, 1, 2, 3, 12, 200, 0, 0, false, true, false, false},
-      {"<table align=center width=120% height=105%>", true, 1, 2, 2, 5, 0, 0, 1050, false, false, false, true},
-      {"<table width=75% height=50%>", false, 1, 2, 1, 5, 0, 750, 50, false, false, true, false},
-      {"<table width=300 height=200 align=middle>", true, 1, 2, 1, 5, 0, 300, 200, false, false, false, false},
+      {"<table>", true, 1, 2, L, 5, 0, none, none, false, false},
+      {"<table border cellpadding=60 cellspacing=45>", true, 50, 42, L, 5, 0, none, none, true, false},
+      {"<table border=0 cellspacing=0>", true, 1, 0, L, 5, 0, none, none, false, false},
+      {"<table border=3 cellspacing=-5>", true, 1, 2, L, 5, 0, none, none, true, false},
+      {"<table border=\"\">", true, 1, 4, L, 5, 0, none, none, true, false},
+      {"<table border=' '>", true, 1, 4, L, 5, 0, none, none, true, false},
+      {"<table border=>", true, 1, 4, L, 5, 0, none, none, true, false},
+      {"<table border=\"0\">", true, 1, 2, L, 5, 0, none, none, false, false},
+      {"<table align=Right hspace=-12 vspace=250>", true, 1, 2, THorzAlign::Right, 12, 200, none, none, false, true},
+      {"<table align=center width=120% height=105%>", true, 1, 2, THorzAlign::Center, 5, 0, none,
+       TLength::Percent(105), false, false},
+      {"<table width=75% height=50%>", false, 1, 2, L, 5, 0, TLength::Percent(75), TLength::Pixels(50), false, false},
+      {"<table width=300 height=200 align=middle>", true, 1, 2, L, 5, 0, px300, TLength::Pixels(200), false, false},
+      {"<table width=-20 height=0>", true, 1, 2, L, 5, 0, TLength::Pixels(0), TLength::Pixels(0), false, false},
   };
   for (const auto& c : cases) {
     TSectionList document;
-    const THtmlTable table(&document, AttributesOf(c.tag), 1, &document, c.inDocument);
+    const THtmlTable table(&document, AttributesOf(c.tag), THorzAlign::Left, &document, c.inDocument);
     EXPECT_EQ(table.CellPadding, c.padding) << c.tag;
     EXPECT_EQ(table.CellSpacing, c.spacing) << c.tag;
     EXPECT_EQ(table.Align, c.align) << c.tag;
@@ -155,27 +169,30 @@ TEST(TableAttributes, FallWithinTheirRanges) {
     EXPECT_EQ(table.SpecHeight, c.height) << c.tag;
     EXPECT_EQ(table.Border, c.border) << c.tag;
     EXPECT_EQ(table.Float, c.isFloat) << c.tag;
-    EXPECT_EQ(table.WidthPercent, c.widthPercent) << c.tag;
-    EXPECT_EQ(table.HeightPercent, c.heightPercent) << c.tag;
   }
 }
 
 TEST(ImageAttributes, FallWithinTheirRanges) {
   struct Case {
     std::string tag;
-    int align, hSpace, vSpace, width, height;
-    bool percent;
+    TImageAlign align;
+    int hSpace, vSpace;
+    TLength width;
+    std::optional<int> height;
     std::string map;
   };
+  using A = TImageAlign;
   const Case cases[] = {
-      {"<img src=a>", 2, 0, 0, -1, -1, false, ""},
-      {"<img align=left>", 3, 5, 0, -1, -1, false, ""},
-      {"<img align=RIGHT hspace=0>", 4, 0, 0, -1, -1, false, ""},
-      {"<img align=absmiddle hspace=-50 vspace=-3>", 1, 40, 3, -1, -1, false, ""},
-      {"<img align=top width=40% height=-2>", 0, 0, 0, 40, 1, true, ""},
-      {"<img align=baseline width=140%>", 2, 0, 0, 140, -1, false, ""},
-      {"<img usemap=\" #Nav \">", 2, 0, 0, -1, -1, false, "NAV"},
-      {"<img usemap=#>", 2, 0, 0, -1, -1, false, "#"},
+      {"<img src=a>", A::Bottom, 0, 0, {}, {}, ""},
+      {"<img align=left>", A::Left, 5, 0, {}, {}, ""},
+      {"<img align=RIGHT hspace=0>", A::Right, 0, 0, {}, {}, ""},
+      {"<img align=absmiddle hspace=-50 vspace=-3>", A::Middle, 40, 3, {}, {}, ""},
+      {"<img align=top width=40% height=-2>", A::Top, 0, 0, TLength::Percent(40), 1, ""},
+      {"<img align=baseline width=140%>", A::Bottom, 0, 0, TLength::Pixels(140), {}, ""},
+      {"<img width=0 height=0>", A::Bottom, 0, 0, TLength::Pixels(0), 1, ""},
+      {"<img width=-7>", A::Bottom, 0, 0, TLength::Pixels(0), {}, ""},
+      {"<img usemap=\" #Nav \">", A::Bottom, 0, 0, {}, {}, "NAV"},
+      {"<img usemap=#>", A::Bottom, 0, 0, {}, {}, "#"},
   };
   for (const auto& c : cases) {
     TSectionList document;
@@ -185,24 +202,54 @@ TEST(ImageAttributes, FallWithinTheirRanges) {
     EXPECT_EQ(image.VSpace, c.vSpace) << c.tag;
     EXPECT_EQ(image.SpecWidth, c.width) << c.tag;
     EXPECT_EQ(image.SpecHeight, c.height) << c.tag;
-    EXPECT_EQ(image.PercentWidth, c.percent) << c.tag;
     EXPECT_EQ(image.MapName, c.map) << c.tag;
   }
 }
 
-TEST(RuleAttributes, FallBackToTheirDefaults) {
-  const std::tuple<std::string, int, int, bool, int> cases[] = {
-      {"<hr>", 2, -1, false, 2},
-      {"<hr size=20 width=100% align=right>", 20, 100, true, 3},
-      {"<hr size=21 width=101% align=LEFT>", 2, -1, false, 1},
-      {"<hr size=0 width=250 align=middle>", 2, 250, false, 2},
+TEST(Length, MeasuresAgainstTheRoomThereIs) {
+  const struct {
+    TLength length;
+    int whole, pixels;
+    std::string text;
+  } cases[] = {
+      {TLength(), 500, 0, ""},
+      {TLength::Pixels(0), 500, 0, "0"},
+      {TLength::Pixels(120), 500, 120, "120"},
+      {TLength::Percent(50), 500, 250, "50%"},
+      {TLength::Percent(33), 100, 33, "33%"},
+      {TLength::Percent(33), 7, 2, "33%"},     // rounds toward zero as pixels do
+      {TLength::Percent(50), -9, -4, "50%"},   // sides that crossed still give a width
+      {TLength::Percent(110), 600, 660, "110%"},
   };
-  for (const auto& [tag, size, width, percent, align] : cases) {
+  for (const auto& c : cases) {
+    EXPECT_EQ(c.length.Of(c.whole), c.pixels) << c.text << " of " << c.whole;
+    EXPECT_EQ(c.length.Text(), c.text);
+  }
+  EXPECT_FALSE(TLength::Pixels(0).Positive());
+  EXPECT_TRUE(TLength::Percent(1).Positive());
+  EXPECT_EQ(TLength::Percent(25).Tenths(), 250);
+  EXPECT_EQ(TLength::Percent(25).PixelCount(), 0);
+  EXPECT_NE(TLength::Pixels(25), TLength::Percent(25));
+}
+
+TEST(RuleAttributes, FallBackToTheirDefaults) {
+  const std::tuple<std::string, int, TLength, THorzAlign> cases[] = {
+      {"<hr>", 2, {}, THorzAlign::Center},
+      {"<hr size=20 width=100% align=right>", 20, TLength::Percent(100), THorzAlign::Right},
+      {"<hr size=21 width=101% align=LEFT>", 2, {}, THorzAlign::Left},
+      {"<hr size=0 width=250 align=middle>", 2, TLength::Pixels(250), THorzAlign::Center},
+      {"<hr width=0%>", 2, TLength::Percent(0), THorzAlign::Center},
+      // A negative width, in pixels or percent, draws the rule full width.
+      {"<hr width=-40>", 2, {}, THorzAlign::Center},
+      {"<hr width=-40%>", 2, {}, THorzAlign::Center},
+      // A later WIDTH replaces an earlier one, percent or not.
+      {"<hr width=50% width=30>", 2, TLength::Pixels(30), THorzAlign::Center},
+  };
+  for (const auto& [tag, size, width, align] : cases) {
     TSectionList document;
     const THorzLine rule(&document, AttributesOf(tag));
     EXPECT_EQ(rule.VSize, size) << tag;
     EXPECT_EQ(rule.Width, width) << tag;
-    EXPECT_EQ(rule.Percent, percent) << tag;
     EXPECT_EQ(rule.Align, align) << tag;
   }
 }

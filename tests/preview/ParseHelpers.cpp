@@ -15,10 +15,12 @@ void ExpectGolden(const std::string& actual, const std::string& expectedPath) {
   EXPECT_EQ(actual, expected) << "actual dump written to " << expectedPath << ".new";
 }
 
+void PageContainer::ScriptEvent(const std::string& name, const std::string& language, const std::string& script) {
+  Calls.push_back("script name=" + name + " language=" + language + " text=\"" + script + "\"");
+}
+
 void ParsedPage::Html(const std::string& source) {
-  Document->ScriptEvent = [this](const std::string& name, const std::string& language, const char* script) {
-    Calls.push_back("script name=" + name + " language=" + language + " text=\"" + script + "\"");
-  };
+  Document->Container = &Container;
   auto meta = [this](const std::string& httpEquiv, const std::string& name, const std::string& content) {
     Calls.push_back("meta http-equiv=" + httpEquiv + " name=" + name + " content=" + content);
   };

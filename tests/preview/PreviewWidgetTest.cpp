@@ -15,9 +15,16 @@
 namespace tessaly::preview::test {
 namespace {
 
+// The widget with the submissions its viewer reports kept.
+class SubmitRecordingWidget : public QtPreviewWidget {
+public:
+  std::vector<std::vector<std::string>> Submitted;
+  void FormSubmit(const TFormSubmission& form) override { Submitted.push_back(form.Results); }
+};
+
 class PreviewWidget : public ::testing::Test {
 protected:
-  QtPreviewWidget widget;
+  SubmitRecordingWidget widget;
   THtmlPreview& viewer = widget.Viewer();
 
   void SetUp() override { widget.resize(400, 300); }
@@ -27,7 +34,7 @@ protected:
 };
 
 TEST_F(PreviewWidget, PaintsThePageBackgroundAndText) {
-  viewer.LoadText("<body bgcolor=#FF0000 text=#0000FF>Some text", "", 0);
+  viewer.LoadText("<body bgcolor=#FF0000 text=#0000FF>Some text", "", TDocumentType::Html);
   const QImage shot = Shot();
   EXPECT_EQ(shot.pixelColor(200, 200), QColor(255, 0, 0));
   bool blue = false;
@@ -39,7 +46,7 @@ TEST_F(PreviewWidget, PaintsThePageBackgroundAndText) {
 TEST_F(PreviewWidget, TallPagesGetAVerticalBar) {
   std::string page;
   for (int i = 0; i < 200; ++i) page += "<p>line\n";
-  viewer.LoadText(page, "", 0);
+  viewer.LoadText(page, "", TDocumentType::Html);
   auto bars = widget.findChildren<QScrollBar*>();
   const auto vertical = std::find_if(bars.begin(), bars.end(), [](QScrollBar* b) { return b->orientation() == Qt::Vertical; });
   ASSERT_NE(vertical, bars.end());
@@ -52,10 +59,7 @@ TEST_F(PreviewWidget, TallPagesGetAVerticalBar) {
 TEST_F(PreviewWidget, FormControlsAreRealWidgetsThatKeepTheirState) {
   viewer.LoadText("<form action=a><input name=q value=abc><input type=checkbox name=c>"
                   "<select name=s><option>A<option selected>B</select></form>",
-                  "", 0);
-  std::vector<std::string> submitted;
-  viewer.OnFormSubmit = [&](const std::string&, const std::string&, const std::string&, const std::string&,
-                            const std::vector<std::string>& results) { submitted = results; };
+                  "", TDocumentType::Html);
   Shot();
   auto* edit = widget.findChild<QLineEdit*>();
   auto* check = widget.findChild<QCheckBox*>();
@@ -69,7 +73,7 @@ TEST_F(PreviewWidget, FormControlsAreRealWidgetsThatKeepTheirState) {
   check->setChecked(true);
   emit edit->returnPressed();
   QApplication::processEvents();
-  EXPECT_EQ(submitted, (std::vector<std::string>{"q=xyz", "c=on", "s=B"}));
+  EXPECT_EQ(widget.Submitted, (std::vector<std::vector<std::string>>{{"q=xyz", "c=on", "s=B"}}));
 }
 
 }  // namespace

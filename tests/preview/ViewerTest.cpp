@@ -32,7 +32,7 @@ class ViewerTest : public ::testing::Test {
 protected:
   FakeControlHost host;
   RecordingCanvas canvas;
-  THtmlPreview viewer{host, canvas};
+  THtmlPreview viewer{host, canvas, &host};
   fs::path dir = fs::temp_directory_path() / ("tessaly-viewer-" + std::to_string(::getpid()));
 
   void SetUp() override { fs::create_directories(dir); }
@@ -47,19 +47,19 @@ protected:
 
 TEST_F(ViewerTest, ReloadingTheSamePageKeepsThePosition) {
   const std::string page = LongPage(100);
-  viewer.LoadText(page, "/site/page.htm", 0);
+  viewer.LoadText(page, "/site/page.htm", TDocumentType::Html);
   viewer.SetVScrollPosition(500);
   const int position = viewer.Position();
-  viewer.LoadText(page + "<p>more", "/site/page.htm#nowhere", 0);
+  viewer.LoadText(page + "<p>more", "/site/page.htm#nowhere", TDocumentType::Html);
   EXPECT_EQ(viewer.VScrollPosition(), 500);
   viewer.SetPosition(position);
   EXPECT_EQ(viewer.VScrollPosition(), 500);
-  viewer.LoadText(page, "/site/other.htm", 0);
+  viewer.LoadText(page, "/site/other.htm", TDocumentType::Html);
   EXPECT_EQ(viewer.VScrollPosition(), 0);
 }
 
 TEST_F(ViewerTest, PositionNamesABlockAndAnOffsetIntoIt) {
-  viewer.LoadText(LongPage(100), "/p.htm", 0);
+  viewer.LoadText(LongPage(100), "/p.htm", TDocumentType::Html);
   viewer.SetVScrollPosition(viewer.Document()[10]->YValue + 3);
   EXPECT_EQ(viewer.Position(), (10 << 16) | 3);
   viewer.SetVScrollPosition(0);
@@ -68,7 +68,7 @@ TEST_F(ViewerTest, PositionNamesABlockAndAnOffsetIntoIt) {
 }
 
 TEST_F(ViewerTest, ScrollPositionIsClampedToTheDocument) {
-  viewer.LoadText(LongPage(100), "/p.htm", 0);
+  viewer.LoadText(LongPage(100), "/p.htm", TDocumentType::Html);
   viewer.SetVScrollPosition(1000000);
   EXPECT_EQ(viewer.VScrollPosition(), viewer.DocumentHeight() - viewer.PanelSize().cy);
   viewer.SetVScrollPosition(-5);
@@ -77,9 +77,9 @@ TEST_F(ViewerTest, ScrollPositionIsClampedToTheDocument) {
 }
 
 TEST_F(ViewerTest, AWordWiderThanTheWindowWidensThePageAndShowsTheHorizontalBar) {
-  viewer.LoadText("short words", "/w.htm", 0);
+  viewer.LoadText("short words", "/w.htm", TDocumentType::Html);
   EXPECT_FALSE(host.BarVisible[TScrollBarKind::sbHorizontal]);
-  viewer.LoadText(std::string(100, 'w'), "/w.htm", 0);
+  viewer.LoadText(std::string(100, 'w'), "/w.htm", TDocumentType::Html);
   EXPECT_EQ(viewer.DocumentWidth(), 800 + 2 * viewer.MarginWidth());
   EXPECT_TRUE(host.BarVisible[TScrollBarKind::sbHorizontal]);
   viewer.KeyDown(THtmlPreview::TKey::Right);
@@ -87,7 +87,7 @@ TEST_F(ViewerTest, AWordWiderThanTheWindowWidensThePageAndShowsTheHorizontalBar)
 }
 
 TEST_F(ViewerTest, AnchorsScrollToTheirBlockAndAreMarkedVisited) {
-  viewer.LoadText(LongPage(100), "/site/p.htm#a50", 0);
+  viewer.LoadText(LongPage(100), "/site/p.htm#a50", TDocumentType::Html);
   const int y = viewer.VScrollPosition();
   EXPECT_GT(y, 0);
   EXPECT_EQ(viewer.Visited().front(), "/site/p.htm#A50");
@@ -100,8 +100,6 @@ TEST_F(ViewerTest, AnchorsScrollToTheirBlockAndAreMarkedVisited) {
 TEST_F(ViewerTest, HistoryIsKeptOnlyWithAPositiveSize) {
   const std::string first = WriteFile("first.htm", "<a href=second.htm>go</a>");
   const std::string second = WriteFile("second.htm", "second page");
-  int changes = 0;
-  viewer.OnHistoryChange = [&] { ++changes; };
   viewer.OpenHtmlFile(first);
   viewer.OpenHtmlFile(second);
   EXPECT_TRUE(viewer.History().empty());
@@ -119,14 +117,14 @@ TEST_F(ViewerTest, HistoryIsKeptOnlyWithAPositiveSize) {
   EXPECT_EQ(viewer.HistoryIndex(), 0);
   viewer.SetHistoryMaxCount(1);
   EXPECT_TRUE(viewer.History().empty());
-  EXPECT_GE(changes, 3);
+  EXPECT_GE(host.HistoryChanges, 3);
 }
 
 TEST_F(ViewerTest, VisitedListKeepsTheMostRecentAndColoursLinks) {
   viewer.SetVisitedMaxCount(3);
   for (const char* address : {"/a.htm", "/b.htm", "/c.htm", "/d.htm", "/b.htm"}) viewer.MarkVisited(address);
   EXPECT_EQ(viewer.Visited(), (std::vector<std::string>{"/b.htm", "/d.htm", "/c.htm"}));
-  viewer.LoadText("<a href=/d.htm>d</a> <a href=/a.htm>a</a>", "/x.htm", 0);
+  viewer.LoadText("<a href=/d.htm>d</a> <a href=/a.htm>a</a>", "/x.htm", TDocumentType::Html);
   ASSERT_EQ(viewer.Document().LinkList.size(), 2u);
   EXPECT_TRUE(viewer.Document().LinkList[0]->Visited);
   EXPECT_FALSE(viewer.Document().LinkList[1]->Visited);
@@ -157,7 +155,7 @@ TEST_F(ViewerTest, FollowingALinkLoadsTheFileUnlessHandled) {
 
 TEST_F(ViewerTest, MissingFileIsReportedByName) {
   try {
-    viewer.LoadFile("/no/such/file.htm", 0);
+    viewer.LoadFile("/no/such/file.htm", TDocumentType::Html);
     FAIL() << "no error";
   } catch (const EInOutError& error) {
     EXPECT_STREQ(error.what(), "Can't locate file: /no/such/file.htm");
@@ -166,7 +164,7 @@ TEST_F(ViewerTest, MissingFileIsReportedByName) {
 
 TEST_F(ViewerTest, SourceMappingRoundTrips) {
   const std::string source = "<p>Hello <b>bold</b> world<table><tr><td>cell text</table>";
-  viewer.LoadText(source, "/m.htm", 0);
+  viewer.LoadText(source, "/m.htm", TDocumentType::Html);
   int checked = 0;
   for (int pos = 0; pos < viewer.Document().Len; ++pos) {
     const int index = viewer.SourcePosOf(pos);
@@ -181,7 +179,7 @@ TEST_F(ViewerTest, SourceMappingRoundTrips) {
 }
 
 TEST_F(ViewerTest, ClickOnALinkFollowsItAndSelectionSuppressesIt) {
-  viewer.LoadText("<a href=\"#end\">jump</a>" + LongPage(60) + "<a name=end>end</a>", "/c.htm", 0);
+  viewer.LoadText("<a href=\"#end\">jump</a>" + LongPage(60) + "<a name=end>end</a>", "/c.htm", TDocumentType::Html);
   std::string followed;
   viewer.OnHotSpotClick = [&](const std::string& src, bool& handled) {
     followed = src;
@@ -204,7 +202,7 @@ TEST_F(ViewerTest, ClickOnALinkFollowsItAndSelectionSuppressesIt) {
 
 TEST_F(ViewerTest, ImageMapAreasAreLinks) {
   viewer.LoadText("<map name=m><area shape=rect coords=\"0,0,5,5\" href=\"#a1\"></map>"
-                  "<img src=none.gif usemap=\"#m\">" + LongPage(3), "/m.htm", 0);
+                  "<img src=none.gif usemap=\"#m\">" + LongPage(3), "/m.htm", TDocumentType::Html);
   std::string covered;
   viewer.OnHotSpotCovered = [&](const std::string& src) { covered = src; };
   const TImageObj* image = nullptr;
@@ -227,12 +225,12 @@ TEST_F(ViewerTest, AnimatedGifsRunOnTheTimerAndHoverImagesOnlyUnderThePointer) {
                           ImageBlock({0, 0, 2, 2, {2, 2, 2, 2}}) + ";";
   const std::string file = WriteFile("anim.gif", gif);
   TImageCache::Shared().Clear();
-  viewer.LoadText("<img src=anim.gif width=20 height=20>", (dir / "a.htm").string(), 0);
+  viewer.LoadText("<img src=anim.gif width=20 height=20>", (dir / "a.htm").string(), TDocumentType::Html);
   ASSERT_EQ(host.Timers.size(), 1u);
   const TImageObj& image = *static_cast<TSection&>(*viewer.Document().front()).Images.front();
   ASSERT_NE(image.Animation, nullptr);
   EXPECT_EQ(image.Animation->CurrentFrame(), 1);
-  viewer.LoadText("<img src=anim.gif active>", (dir / "b.htm").string(), 0);
+  viewer.LoadText("<img src=anim.gif active>", (dir / "b.htm").string(), TDocumentType::Html);
   EXPECT_TRUE(host.Timers.empty());
   const TImageObj& hover = *static_cast<TSection&>(*viewer.Document().front()).Images.front();
   ASSERT_TRUE(hover.Active);
@@ -246,30 +244,54 @@ TEST_F(ViewerTest, AnimatedGifsRunOnTheTimerAndHoverImagesOnlyUnderThePointer) {
 }
 
 TEST_F(ViewerTest, FormSubmissionArrivesAfterTheEvent) {
-  viewer.LoadText("<form action=go method=post><input name=q value=v><input type=submit name=s></form>", "/f.htm", 0);
-  std::vector<std::string> results;
-  viewer.OnFormSubmit = [&](const std::string& action, const std::string&, const std::string&,
-                            const std::string& method, const std::vector<std::string>& r) {
-    EXPECT_EQ(action, "go");
-    EXPECT_EQ(method, "post");
-    results = r;
-  };
+  viewer.LoadText("<form action=go method=post><input name=q value=v><input type=submit name=s></form>", "/f.htm", TDocumentType::Html);
   viewer.Document().HtmlFormList.front()->SubmitTheForm("");
-  EXPECT_TRUE(results.empty());
+  EXPECT_TRUE(host.Submitted.empty());
   host.RunPosted();
-  EXPECT_EQ(results, std::vector<std::string>{"q=v"});
+  ASSERT_EQ(host.Submitted.size(), 1u);
+  EXPECT_EQ(host.Submitted[0].Action, "go");
+  EXPECT_EQ(host.Submitted[0].Method, "post");
+  EXPECT_EQ(host.Submitted[0].Results, std::vector<std::string>{"q=v"});
 }
 
 TEST_F(ViewerTest, RefreshMetaReportsDelayAndAddress) {
-  int delay = -1;
-  std::string url;
-  viewer.OnMetaRefresh = [&](int d, const std::string& u) {
-    delay = d;
-    url = u;
-  };
-  viewer.LoadText("<meta http-equiv=refresh content=\"5; URL=next.htm\">x", "/r.htm", 0);
-  EXPECT_EQ(delay, 5);
-  EXPECT_EQ(url, "next.htm");
+  viewer.LoadText("<meta http-equiv=refresh content=\"5; URL=next.htm\">x", "/r.htm", TDocumentType::Html);
+  viewer.LoadText("no refresh here", "/s.htm", TDocumentType::Html);
+  EXPECT_EQ(host.Refreshes, (std::vector<std::pair<int, std::string>>{{5, "next.htm"}}));
+}
+
+TEST_F(ViewerTest, ScriptsAndFormControlsReachTheContainer) {
+  viewer.LoadText("<script name=s language=js>go()</script><form><input name=q></form>", "/c.htm",
+                  TDocumentType::Html);
+  EXPECT_EQ(host.Scripts, std::vector<std::string>{"s/js/go()"});
+  const int clearsAfterLoad = host.ControlClears;
+  EXPECT_GE(clearsAfterLoad, 1);  // the old page's widgets go before a new page
+  viewer.Paint(canvas, {0, 0, 400, 300});
+  ASSERT_EQ(host.Placed.size(), 1u);
+  EXPECT_FALSE(host.Placed[0].IsEmpty());
+  // Scrolled out of sight, the control is taken off the surface.
+  host.Placed.clear();
+  viewer.Paint(canvas, {0, 200, 400, 300});
+  ASSERT_EQ(host.Placed.size(), 1u);
+  EXPECT_TRUE(host.Placed[0].IsEmpty());
+  viewer.ClearPage();
+  EXPECT_EQ(host.ControlClears, clearsAfterLoad + 1);
+}
+
+TEST(ViewerWithoutContainer, LoadsPagesAndLetsTheirEventsPass) {
+  FakeControlHost host;
+  RecordingCanvas canvas;
+  THtmlPreview viewer(host, canvas);
+  viewer.LoadText("<meta http-equiv=refresh content=\"1; URL=x.htm\"><script>s()</script>"
+                  "<form action=go><input name=q value=v><input type=submit></form>",
+                  "/n.htm", TDocumentType::Html);
+  viewer.Paint(canvas, {0, 0, 400, 300});
+  viewer.Document().HtmlFormList.front()->SubmitTheForm("");
+  host.RunPosted();
+  EXPECT_TRUE(host.Submitted.empty());
+  EXPECT_TRUE(host.Refreshes.empty());
+  EXPECT_TRUE(host.Scripts.empty());
+  EXPECT_TRUE(host.Placed.empty());
 }
 
 TEST(RefreshContent, DelaysAndAddresses) {

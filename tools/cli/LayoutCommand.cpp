@@ -28,7 +28,8 @@ constexpr const char* kUsage =
     "      'rule', 'table (x,y WxH) columns=' with its caption and 'cell row,col' boxes;\n"
     "      under a section every 'line (x,y WxH)' with the space added above and below\n"
     "      for tall objects and its text (\\xHH for other bytes; \\x04 an image, \\x02 a\n"
-    "      control), then its images and controls with their rectangles. Text is\n"
+    "      control), then its images ('float left' or 'float right' for floating ones)\n"
+    "      and controls with their rectangles. Text is\n"
     "      measured in fixed 8 x 16 pixel cells unless --real-fonts is given.";
 
 int WidthArgument(const Arguments& args, size_t& i) {
@@ -56,10 +57,10 @@ void RunLayout(const Arguments& args) {
   if (realFonts && !RealFontCanvas()) throw Exception("--real-fonts needs the Qt build of tessaly-cli");
   std::unique_ptr<TCanvas> canvas = realFonts ? RealFontCanvas()() : std::make_unique<RecordingCanvas>();
   preview::THeadlessHost host({width, 10000});
-  preview::THtmlPreview viewer(host, *canvas);
+  preview::THtmlPreview viewer(host, *canvas, &host);
   viewer.SetScrollBars(preview::ssNone);
   viewer.SetBorderStyle(preview::pbNone);
-  viewer.LoadFile(file, 0);
+  viewer.LoadFile(file, preview::TDocumentType::Html);
   WriteOut(preview::DumpLayout(viewer.Document()));
 }
 

@@ -15,7 +15,9 @@ constexpr const char* kUsage =
     "parse [--text | --map | --plain] FILE\n"
     "      prints the preview document of an HTML page: title, base, base target, then\n"
     "      one line per block indented by nesting, with font runs, images, controls,\n"
-    "      tables, rows and cells; bytes below 32, above 126 and \\ print as \\xHH.\n"
+    "      tables, rows and cells; alignments print as names (align=center,\n"
+    "      valign=middle) and widths as pixels or percent (width=300, width=50%);\n"
+    "      bytes below 32, above 126 and \\ print as \\xHH.\n"
     "      --text  only the text of every section, one section per line\n"
     "      --map   every section's source index runs as textpos:sourceindex pairs\n"
     "      --plain read FILE as plain text instead of HTML";

@@ -65,14 +65,9 @@ void ReadColor(const TAttribute& attribute, TColor& color, bool& has) {
   }
 }
 
-void ReadLength(const TAttribute& attribute, int maxPercent, int& value, bool& percent) {
-  if (attribute.Text.find('%') == std::string::npos) {
-    value = std::max(attribute.Value, 0);
-    percent = false;
-  } else if (attribute.Value >= 1 && attribute.Value <= maxPercent) {
-    value = attribute.Value * 10;
-    percent = true;
-  }
+void ReadLength(const TAttribute& attribute, int maxPercent, TLength& length) {
+  if (attribute.Text.find('%') == std::string::npos) length = TLength::Pixels(std::max(attribute.Value, 0));
+  else if (attribute.Value >= 1 && attribute.Value <= maxPercent) length = TLength::Percent(attribute.Value);
 }
 
 std::optional<TColor> ColorFromString(std::string_view value) {

@@ -10,6 +10,7 @@
 
 #include "platform/Graphics.h"
 #include "preview/document/HtmlSymbols.h"
+#include "preview/document/Length.h"
 
 namespace tessaly::preview {
 
@@ -59,6 +60,6 @@ void ReadColor(const TAttribute& attribute, TColor& color, bool& has);
 // WIDTH-like values: percent x 10 with `percent` set when the text holds '%'
 // and the number lies in 1..maxPercent (out of range changes nothing);
 // otherwise pixels, at least 0.
-void ReadLength(const TAttribute& attribute, int maxPercent, int& value, bool& percent);
+void ReadLength(const TAttribute& attribute, int maxPercent, TLength& length);
 
 }  // namespace tessaly::preview

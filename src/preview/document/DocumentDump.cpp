@@ -51,10 +51,11 @@ private:
                        : dynamic_cast<const TDListItem*>(&section) ? "TDListItem"
                        : dynamic_cast<const TUListItem*>(&section) ? "TUListItem"
                                                                   : "TSection";
-    out_ << Indent(depth) << kind << " align=" << section.AlignmentValue << " level=" << section.ListLevel
+    out_ << Indent(depth) << kind << " align=" << Name(section.AlignmentValue) << " level=" << section.ListLevel
          << " indent=" << section.Indent;
-    if (section.ClearValue) out_ << " clear=" << section.ClearValue;
-    if (auto* item = dynamic_cast<const TUListItem*>(&section); item && item->Plain && section.ListType == 2)
+    if (section.ClearValue != TClear::None) out_ << " clear=" << Name(section.ClearValue);
+    if (auto* item = dynamic_cast<const TUListItem*>(&section);
+        item && item->Plain && section.ListType == TListKind::Unordered)
       out_ << " plain";
     if (const std::string marker = section.MarkerText(); !marker.empty()) out_ << " marker=" << Quoted(marker);
     out_ << " text=" << Quoted(section.Buff) << "\n";
@@ -78,11 +79,11 @@ private:
   }
 
   void Image(const TImageObj& image, int depth) {
-    out_ << Indent(depth) << "image " << image.Pos << ": src=" << Quoted(image.Source) << " align=" << image.ImageAlign
+    out_ << Indent(depth) << "image " << image.Pos << ": src=" << Quoted(image.Source) << " align=" << Name(image.ImageAlign)
          << " hspace=" << image.HSpace << " vspace=" << image.VSpace;
     if (!image.Alt.empty()) out_ << " alt=" << Quoted(image.Alt);
-    if (image.SpecWidth >= 0) out_ << " width=" << image.SpecWidth << (image.PercentWidth ? "%" : "");
-    if (image.SpecHeight >= 0) out_ << " height=" << image.SpecHeight;
+    if (image.SpecWidth.Given()) out_ << " width=" << image.SpecWidth.Text();
+    if (image.SpecHeight) out_ << " height=" << *image.SpecHeight;
     if (image.NoBorder) out_ << " noborder";
     if (image.Transparent) out_ << " transp";
     if (image.IsMap) out_ << " ismap";
@@ -110,8 +111,9 @@ private:
   }
 
   void Rule(const THorzLine& rule, int depth) {
-    out_ << Indent(depth) << "THorzLine size=" << rule.VSize << " width=" << rule.Width << (rule.Percent ? "%" : "")
-         << " align=" << rule.Align << " height=" << rule.SectionHeight;
+    out_ << Indent(depth) << "THorzLine size=" << rule.VSize;
+    if (rule.Width.Given()) out_ << " width=" << rule.Width.Text();
+    out_ << " align=" << Name(rule.Align) << " height=" << rule.SectionHeight;
     if (rule.HasColor) out_ << " color=" << ColorText(rule.Color);
     if (rule.NoShade) out_ << " noshade";
     out_ << "\n";
@@ -119,8 +121,8 @@ private:
 
   void CellObj(const char* what, const TCellObj& cell, int depth) {
     out_ << Indent(depth) << what << " colspan=" << cell.ColSpan << " rowspan=" << cell.RowSpan
-         << " valign=" << cell.VAlign;
-    if (cell.SpecWd) out_ << " width=" << cell.SpecWd << (cell.WidthPercent ? "/10%" : "");
+         << " valign=" << Name(cell.VAlign);
+    if (cell.SpecWd.Positive()) out_ << " width=" << cell.SpecWd.Text();
     if (cell.SpecHt) out_ << " height=" << cell.SpecHt;
     if (cell.Cell->BkGnd) out_ << " bgcolor=" << ColorText(cell.Cell->BkColor);
     out_ << "\n";
@@ -128,11 +130,11 @@ private:
   }
 
   void Table(const THtmlTable& table, int depth) {
-    out_ << Indent(depth) << "THtmlTable align=" << table.Align << (table.Float ? " float" : "")
+    out_ << Indent(depth) << "THtmlTable align=" << Name(table.Align) << (table.Float ? " float" : "")
          << " border=" << table.Border << " padding=" << table.CellPadding << " spacing=" << table.CellSpacing
          << " hspace=" << table.HSpace << " vspace=" << table.VSpace;
-    if (table.SpecWidth) out_ << " width=" << table.SpecWidth << (table.WidthPercent ? "/10%" : "");
-    if (table.SpecHeight) out_ << " height=" << table.SpecHeight << (table.HeightPercent ? "/10%" : "");
+    if (table.SpecWidth.Positive()) out_ << " width=" << table.SpecWidth.Text();
+    if (table.SpecHeight.Positive()) out_ << " height=" << table.SpecHeight.Text();
     if (table.BkGnd) out_ << " bgcolor=" << ColorText(table.BkColor);
     if (table.HasBorderColor) out_ << " bordercolor=" << ColorText(table.BdrColor);
     out_ << "\n";

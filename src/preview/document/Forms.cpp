@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <utility>
 
 #include "platform/CodePage1251.h"
 #include "preview/document/SectionList.h"
@@ -257,10 +258,10 @@ std::vector<std::string> THtmlForm::Submission() const {
 }
 
 void THtmlForm::SubmitTheForm(const std::string& buttonPair) {
-  if (!Document->SubmitForm) return;
+  if (!Document->Container) return;
   std::vector<std::string> pairs = Submission();
   if (!buttonPair.empty()) pairs.push_back(buttonPair);
-  Document->SubmitForm(Action, Target, EncType, Method, pairs);
+  Document->Container->FormSubmit({Action, Target, EncType, Method, std::move(pairs)});
 }
 
 }  // namespace tessaly::preview

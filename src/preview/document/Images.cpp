@@ -7,13 +7,13 @@ namespace tessaly::preview {
 
 namespace {
 
-int ImageAlignOf(const std::string& value) {
+TImageAlign ImageAlignOf(const std::string& value) {
   const std::string upper = cp1251::UpperCase(value);
-  if (upper == "TOP") return 0;
-  if (upper == "MIDDLE" || upper == "ABSMIDDLE") return 1;
-  if (upper == "LEFT") return 3;
-  if (upper == "RIGHT") return 4;
-  return 2;
+  if (upper == "TOP") return TImageAlign::Top;
+  if (upper == "MIDDLE" || upper == "ABSMIDDLE") return TImageAlign::Middle;
+  if (upper == "LEFT") return TImageAlign::Left;
+  if (upper == "RIGHT") return TImageAlign::Right;
+  return TImageAlign::Bottom;
 }
 
 }  // namespace
@@ -28,8 +28,10 @@ TImageObj::TImageObj(TSectionList* document, int pos, const TAttributeList& attr
       case Attr::ALIGN: ImageAlign = ImageAlignOf(attribute.Text); break;
       case Attr::HEIGHT: SpecHeight = std::max(attribute.Value, 1); break;
       case Attr::WIDTH:
-        PercentWidth = attribute.Text.find('%') != std::string::npos && attribute.Value >= 1 && attribute.Value <= 100;
-        SpecWidth = PercentWidth ? attribute.Value : std::max(attribute.Value, 0);
+        // A percentage outside 1 to 100 is read as pixels.
+        if (attribute.Text.find('%') != std::string::npos && attribute.Value >= 1 && attribute.Value <= 100)
+          SpecWidth = TLength::Percent(attribute.Value);
+        else SpecWidth = TLength::Pixels(std::max(attribute.Value, 0));
         break;
       case Attr::HSPACE:
         HSpace = LimitedAbs(attribute.Value, 40);

@@ -2,14 +2,17 @@
 // Images placed in text and the image maps that make parts of them links.
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "platform/Bitmap.h"
 #include "platform/Canvas.h"
 #include "preview/pictures/GifAnimation.h"
+#include "preview/document/Alignment.h"
 #include "preview/document/Attributes.h"
 #include "preview/document/Fonts.h"
+#include "preview/document/Length.h"
 
 namespace tessaly::preview {
 
@@ -20,7 +23,7 @@ class TFloatingObj {
 public:
   virtual ~TFloatingObj() = default;
   int Pos = 0;           // text position of the object's code character
-  int ImageAlign = 2;    // 0 top, 1 middle, 2 bottom, 3 left float, 4 right float
+  TImageAlign ImageAlign = TImageAlign::Bottom;
   int ImageWidth = 0;    // as drawn
   int ImageHeight = 0;
   int HSpace = 0;
@@ -28,7 +31,7 @@ public:
   int Indent = 0;        // X from the left edge when floating
   int DrawX = 0;         // where layout put it, document coordinates
   int DrawY = 0;
-  bool Floating() const { return ImageAlign == 3 || ImageAlign == 4; }
+  bool Floating() const { return ImageAlign == TImageAlign::Left || ImageAlign == TImageAlign::Right; }
 };
 
 class TImageObj : public TFloatingObj {
@@ -37,9 +40,8 @@ public:
 
   std::string Source;        // SRC
   std::string Alt;
-  int SpecHeight = -1;       // HEIGHT, -1 when not given
-  int SpecWidth = -1;        // WIDTH, -1 when not given
-  bool PercentWidth = false;
+  std::optional<int> SpecHeight;  // HEIGHT, at least 1
+  TLength SpecWidth;         // WIDTH
   bool NoBorder = false;     // BORDER=0
   bool Transparent = false;  // TRANSP
   bool IsMap = false;

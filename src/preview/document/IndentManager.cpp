@@ -54,10 +54,10 @@ void IndentManager::SetLevel(int level, int y, int step) {
   }
 }
 
-int IndentManager::FloatBottom(int side, int y) const {
+int IndentManager::FloatBottom(TClear side, int y) const {
   int bottom = -1;
-  if (side & 1) bottom = std::max(bottom, LowestBottom(L, y));
-  if (side & 2) bottom = std::max(bottom, LowestBottom(R, y));
+  if (side == TClear::Left || side == TClear::Both) bottom = std::max(bottom, LowestBottom(L, y));
+  if (side == TClear::Right || side == TClear::Both) bottom = std::max(bottom, LowestBottom(R, y));
   return bottom;
 }
 
@@ -72,6 +72,6 @@ int IndentManager::PlaceFloat(bool left, int y, int width, int space, int height
   return RtEdge + offset + space;
 }
 
-int IndentManager::LowestFloatBottom() const { return FloatBottom(3, -1); }
+int IndentManager::LowestFloatBottom() const { return FloatBottom(TClear::Both, -1); }
 
 }  // namespace tessaly::preview

@@ -4,6 +4,8 @@
 
 #include <vector>
 
+#include "preview/document/Alignment.h"
+
 namespace tessaly::preview {
 
 struct IndentRec {
@@ -33,7 +35,7 @@ public:
   void SetLevel(int level, int y, int step);
   // The lowest bottom of the float records of one side (1 left, 2 right,
   // 3 both) that still reach below y; -1 when none.
-  int FloatBottom(int side, int y) const;
+  int FloatBottom(TClear side, int y) const;
   // Floats an object `width` wide (plus `space` beside it) at y for
   // `height` pixels on the left or right; returns the object's X.
   int PlaceFloat(bool left, int y, int width, int space, int height);

@@ -9,7 +9,8 @@
 
 namespace tessaly::preview {
 
-TSection::TSection(TSectionList* document, const TFontState& font, int listLevel, int align, int listIndentStep)
+TSection::TSection(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align,
+                   int listIndentStep)
     : TSectionBase(document),
       ListLevel(listLevel),
       Indent(listLevel * listIndentStep),
@@ -146,7 +147,7 @@ TFormControlObj* TSection::AddFormControl(Sy which, THtmlForm* form, const TAttr
   return control;
 }
 
-int TSection::FinishLine(int index) {
+THorzAlign TSection::FinishLine(int index) {
   if (Buff.empty()) {
     TokenObj space;
     space.AddChar(' ', index);
@@ -227,22 +228,22 @@ void TSection::FontsChanged() {
   TSectionBase::FontsChanged();
 }
 
-TUListItem::TUListItem(TSectionList* document, const TFontState& font, int listLevel, int align, bool plain,
+TUListItem::TUListItem(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align, bool plain,
                        int listIndentStep)
     : TSection(document, font, listLevel, align, listIndentStep), Plain(plain) {
-  ListType = 2;
+  ListType = TListKind::Unordered;
   StartFont = std::make_unique<TMyFont>(Fonts.front()->TheFont);
 }
 
-TDListItem::TDListItem(TSectionList* document, const TFontState& font, int listLevel, int align)
+TDListItem::TDListItem(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align)
     : TUListItem(document, font, listLevel, align, true) {
-  ListType = 3;
+  ListType = TListKind::Definition;
 }
 
-TOListItem::TOListItem(TSectionList* document, const TFontState& font, int listLevel, int align, int number,
+TOListItem::TOListItem(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align, int number,
                        char style)
     : TUListItem(document, font, listLevel, align, false), ListNumb(number), ListStyle(style) {
-  ListType = 1;
+  ListType = TListKind::Ordered;
 }
 
 std::string TOListItem::MarkerText() const { return ListMarker(ListNumb, ListStyle); }

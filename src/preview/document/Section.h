@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "preview/document/Alignment.h"
 #include "preview/document/Attributes.h"
 #include "preview/document/Fonts.h"
 #include "preview/document/SectionBase.h"
@@ -60,7 +61,8 @@ struct TFontState {
 class TSection : public TSectionBase {
 public:
   // Lists: 0 none, 1 ordered, 2 unordered, 3 definition.
-  TSection(TSectionList* document, const TFontState& font, int listLevel, int align, int listIndentStep = 35);
+  TSection(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align,
+           int listIndentStep = 35);
   ~TSection() override;
 
   std::string Buff;                     // the text; c_str() gives the terminating zero
@@ -71,9 +73,9 @@ public:
   std::vector<TFormControlObj*> FormControls;  // owned by their forms
   int ListLevel;
   int Indent;
-  int ListType = 0;
-  int AlignmentValue;     // 1 left, 2 centre, 3 right
-  int ClearValue = 0;     // 0 none, 1 left, 2 right, 3 both
+  TListKind ListType = TListKind::None;
+  THorzAlign AlignmentValue;
+  TClear ClearValue = TClear::None;
   int FirstLineIndent = 0;  // left edge of the first line, set by layout
   std::unique_ptr<TMyFont> StartFont;  // list items: the font their marker is drawn in
   bool Closed = false;
@@ -88,7 +90,7 @@ public:
   TFormControlObj* AddFormControl(Sy which, THtmlForm* form, const TAttributeList& attributes, bool noBreak,
                                   int index);
   // BR: an empty line keeps its height through a space; returns the alignment.
-  int FinishLine(int index);
+  THorzAlign FinishLine(int index);
   // Terminates the text and turns the per-character indices into runs.
   void Close();
 
@@ -155,19 +157,20 @@ public:
 
 class TUListItem : public TSection {
 public:
-  TUListItem(TSectionList* document, const TFontState& font, int listLevel, int align, bool plain,
+  TUListItem(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align, bool plain,
              int listIndentStep = 35);
   bool Plain;  // UL PLAIN: no bullet
 };
 
 class TDListItem : public TUListItem {
 public:
-  TDListItem(TSectionList* document, const TFontState& font, int listLevel, int align);
+  TDListItem(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align);
 };
 
 class TOListItem : public TUListItem {
 public:
-  TOListItem(TSectionList* document, const TFontState& font, int listLevel, int align, int number, char style);
+  TOListItem(TSectionList* document, const TFontState& font, int listLevel, THorzAlign align, int number,
+             char style);
   int ListNumb;
   char ListStyle;  // '1', 'A', 'a', 'I', 'i'
   std::string MarkerText() const override;

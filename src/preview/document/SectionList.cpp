@@ -44,7 +44,6 @@ void TSectionList::SetFonts(const std::string& name, const std::string& preName,
 
 void TSectionList::SetBackground(TColor color) {
   Background = color;
-  if (BackgroundChange) BackgroundChange();
 }
 
 void TSectionList::SetBackgroundImageName(const std::string& name) {
@@ -54,9 +53,9 @@ void TSectionList::SetBackgroundImageName(const std::string& name) {
 }
 
 std::shared_ptr<TBitmap> TSectionList::GetBackgroundBitmap() {
-  if (!BackgroundTried && !BackgroundImageName.empty() && GetImage) {
+  if (!BackgroundTried && !BackgroundImageName.empty() && Container) {
     BackgroundTried = true;
-    BackgroundBitmap = GetImage(BackgroundImageName);
+    BackgroundBitmap = Container->GetImage(BackgroundImageName);
   }
   return BackgroundBitmap;
 }

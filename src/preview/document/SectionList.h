@@ -2,7 +2,6 @@
 // The preview document: the top-level cell plus the page-wide settings and
 // the registries of links, forms, image maps and images.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -12,6 +11,7 @@
 #include "preview/document/Fonts.h"
 #include "preview/document/Forms.h"
 #include "preview/document/Images.h"
+#include "preview/document/PreviewContainer.h"
 #include "preview/pictures/GifAnimationList.h"
 
 namespace tessaly::preview {
@@ -76,21 +76,12 @@ public:
   TFontObj* ActiveLink = nullptr;
   TImageObj* ActiveImage = nullptr;
 
-  // Callbacks set by the viewer.
-  std::function<std::shared_ptr<TBitmap>(const std::string& source)> GetImage;
-  // An animation of its own for one image, when the picture is an animated GIF.
-  std::function<std::unique_ptr<TGifAnimation>(const std::string& source)> GetAnimation;
-  std::function<std::string(const std::string& name)> ExpandName;
-  std::function<void(const std::string& action, const std::string& target, const std::string& encType,
-                     const std::string& method, const std::vector<std::string>& results)>
-      SubmitForm;
-  std::function<void(const std::string& name, const std::string& language, const char* script)> ScriptEvent;
-  std::function<void()> BackgroundChange;
-  // Shows a form control's widget at a rectangle of the painted surface.
-  std::function<void(TFormControlObj& control, const TRect& rect)> PlaceControl;
+  // Where pictures come from and page events go; set by the viewer. A
+  // document without one asks for no pictures and reports nothing.
+  TPreviewContainer* Container = nullptr;
   TPreviewParser* Parser = nullptr;
 
-  // What GetImage answers for a picture that will come later.
+  // What the container's GetImage answers for a picture that will come later.
   static const std::shared_ptr<TBitmap>& PendingImage();
 
   // Frees every block, form and map, clears the registries and the selection.

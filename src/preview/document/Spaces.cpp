@@ -30,18 +30,16 @@ THorzLine::THorzLine(TSectionList* document, const TAttributeList& attributes) :
         if (attribute.Value >= 1 && attribute.Value <= 20) VSize = attribute.Value;
         break;
       case Attr::WIDTH:
+        // A negative width draws a rule as wide as one without any.
         if (attribute.Text.find('%') != std::string::npos) {
-          if (attribute.Value <= 100) {
-            Width = attribute.Value;
-            Percent = true;
-          }
+          if (attribute.Value <= 100) Width = attribute.Value >= 0 ? TLength::Percent(attribute.Value) : TLength();
         } else {
-          Width = attribute.Value;
+          Width = attribute.Value >= 0 ? TLength::Pixels(attribute.Value) : TLength();
         }
         break;
       case Attr::ALIGN:
-        if (cp1251::SameText(attribute.Text, "left")) Align = 1;
-        else if (cp1251::SameText(attribute.Text, "right")) Align = 3;
+        if (cp1251::SameText(attribute.Text, "left")) Align = THorzAlign::Left;
+        else if (cp1251::SameText(attribute.Text, "right")) Align = THorzAlign::Right;
         break;
       case Attr::COLOR: ReadColor(attribute, Color, HasColor); break;
       case Attr::NOSHADE:

@@ -2,7 +2,9 @@
 // Blocks without text: vertical spaces after paragraphs and headings, and
 // horizontal rules.
 
+#include "preview/document/Alignment.h"
 #include "preview/document/Attributes.h"
+#include "preview/document/Length.h"
 #include "preview/document/SectionBase.h"
 
 namespace tessaly::preview {
@@ -24,9 +26,8 @@ class THorzLine : public TSectionBase {
 public:
   THorzLine(TSectionList* document, const TAttributeList& attributes);
   int VSize = 2;          // thickness
-  int Width = -1;         // -1: full width
-  bool Percent = false;   // Width is a percentage
-  int Align = 2;          // 1 left, 2 centre, 3 right
+  TLength Width;          // not given: full width
+  THorzAlign Align = THorzAlign::Center;
   TColor Color = clNone;
   bool HasColor = false;
   bool NoShade = false;

@@ -7,28 +7,28 @@
 
 namespace tessaly::preview {
 
-int VAlignOf(const std::string& value, int fallback) {
-  if (cp1251::SameText(value, "top") || cp1251::SameText(value, "baseline")) return 0;
-  if (cp1251::SameText(value, "middle")) return 1;
-  if (cp1251::SameText(value, "bottom")) return 2;
-  return fallback;
+std::optional<TVertAlign> VAlignOf(const std::string& value) {
+  if (cp1251::SameText(value, "top") || cp1251::SameText(value, "baseline")) return TVertAlign::Top;
+  if (cp1251::SameText(value, "middle")) return TVertAlign::Middle;
+  if (cp1251::SameText(value, "bottom")) return TVertAlign::Bottom;
+  return std::nullopt;
 }
 
-int AlignOf(const std::string& value, int fallback) {
-  if (cp1251::SameText(value, "left")) return 1;
-  if (cp1251::SameText(value, "center")) return 2;
-  if (cp1251::SameText(value, "right")) return 3;
-  return fallback;
+std::optional<THorzAlign> AlignOf(const std::string& value) {
+  if (cp1251::SameText(value, "left")) return THorzAlign::Left;
+  if (cp1251::SameText(value, "center")) return THorzAlign::Center;
+  if (cp1251::SameText(value, "right")) return THorzAlign::Right;
+  return std::nullopt;
 }
 
-TCellObj::TCellObj(TSectionList* document, const TAttributeList& attributes, int vAlign)
+TCellObj::TCellObj(TSectionList* document, const TAttributeList& attributes, TVertAlign vAlign)
     : VAlign(vAlign), Cell(std::make_unique<TCell>(document)) {
   for (const auto& attribute : attributes.Items()) {
     switch (attribute.Which) {
       case Attr::COLSPAN: ColSpan = std::max(attribute.Value, 1); break;
       case Attr::ROWSPAN: RowSpan = std::max(attribute.Value, 1); break;
-      case Attr::VALIGN: VAlign = VAlignOf(attribute.Text, VAlign); break;
-      case Attr::WIDTH: ReadLength(attribute, 100, SpecWd, WidthPercent); break;
+      case Attr::VALIGN: VAlign = VAlignOf(attribute.Text).value_or(VAlign); break;
+      case Attr::WIDTH: ReadLength(attribute, 100, SpecWd); break;
       case Attr::HEIGHT: SpecHt = std::max(attribute.Value, 0); break;
       case Attr::BGCOLOR: ReadColor(attribute, Cell->BkColor, Cell->BkGnd); break;
       default: break;
@@ -38,11 +38,11 @@ TCellObj::TCellObj(TSectionList* document, const TAttributeList& attributes, int
 
 TCellList::TCellList(const TAttributeList& attributes) {
   if (const TAttribute* color = attributes.Find(Attr::BGCOLOR)) ReadColor(*color, BkColor, BkGnd);
-  RowAlign = AlignOf(attributes.Text(Attr::ALIGN), 0);
-  RowVAlign = VAlignOf(attributes.Text(Attr::VALIGN), 1);
+  RowAlign = AlignOf(attributes.Text(Attr::ALIGN));
+  RowVAlign = VAlignOf(attributes.Text(Attr::VALIGN)).value_or(TVertAlign::Middle);
 }
 
-THtmlTable::THtmlTable(TSectionList* document, const TAttributeList& attributes, int align, TCell* enclosing,
+THtmlTable::THtmlTable(TSectionList* document, const TAttributeList& attributes, THorzAlign align, TCell* enclosing,
                        bool inDocument)
     : TSectionBase(document), Align(align), MyCell(enclosing) {
   for (const auto& attribute : attributes.Items()) {
@@ -53,14 +53,14 @@ THtmlTable::THtmlTable(TSectionList* document, const TAttributeList& attributes,
       case Attr::ALIGN: {
         const std::string upper = cp1251::UpperCase(attribute.Text);
         if (upper == "LEFT" || upper == "RIGHT") Float = true;
-        Align = AlignOf(upper, Align);
+        Align = AlignOf(upper).value_or(Align);
         break;
       }
-      case Attr::WIDTH: ReadLength(attribute, 100, SpecWidth, WidthPercent); break;
+      case Attr::WIDTH: ReadLength(attribute, 100, SpecWidth); break;
       case Attr::HEIGHT:
         // Percent heights only count for a table directly in the document.
-        if (inDocument) ReadLength(attribute, 110, SpecHeight, HeightPercent);
-        else SpecHeight = std::max(attribute.Value, 0);
+        if (inDocument) ReadLength(attribute, 110, SpecHeight);
+        else SpecHeight = TLength::Pixels(std::max(attribute.Value, 0));
         break;
       case Attr::HSPACE: HSpace = LimitedAbs(attribute.Value, 40); break;
       case Attr::VSPACE: VSpace = LimitedAbs(attribute.Value, 200); break;

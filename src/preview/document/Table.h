@@ -2,8 +2,11 @@
 // Tables: rows of cells, each cell holding blocks of its own.
 
 #include <memory>
+#include <optional>
+#include <string>
 #include <vector>
 
+#include "preview/document/Alignment.h"
 #include "preview/document/Attributes.h"
 #include "preview/document/Cell.h"
 #include "preview/document/SectionBase.h"
@@ -15,12 +18,11 @@ constexpr int kMaxColumns = 200;
 class TCellObj {
 public:
   // `vAlign` is the row's default, used when the cell gives none.
-  TCellObj(TSectionList* document, const TAttributeList& attributes, int vAlign);
+  TCellObj(TSectionList* document, const TAttributeList& attributes, TVertAlign vAlign);
   int ColSpan = 1;
   int RowSpan = 1;
-  int VAlign = 1;          // 0 top, 1 middle, 2 bottom
-  int SpecWd = 0;          // pixels, or percent x 10 with WidthPercent
-  bool WidthPercent = false;
+  TVertAlign VAlign = TVertAlign::Middle;
+  TLength SpecWd;
   int SpecHt = 0;          // HEIGHT, 0 when not given
   std::unique_ptr<TCell> Cell;
 };
@@ -31,20 +33,19 @@ public:
   TCellList(const TAttributeList& attributes);
   TColor BkColor = clNone;
   bool BkGnd = false;
-  int RowAlign = 0;   // ALIGN of the row, 0 when not given
-  int RowVAlign = 1;  // VALIGN of the row, middle by default
+  std::optional<THorzAlign> RowAlign;  // ALIGN of the row
+  TVertAlign RowVAlign = TVertAlign::Middle;
 };
 
-// "top"/"baseline" 0, "middle" 1, "bottom" 2; `fallback` for anything else.
-int VAlignOf(const std::string& value, int fallback);
-// "left" 1, "center" 2, "right" 3; `fallback` for anything else.
-int AlignOf(const std::string& value, int fallback);
+// "top" and "baseline" are Top; nothing for a value that names no alignment.
+std::optional<TVertAlign> VAlignOf(const std::string& value);
+std::optional<THorzAlign> AlignOf(const std::string& value);
 
 class THtmlTable : public TSectionBase {
 public:
   // `align` is the paragraph alignment in effect; `inDocument` tells whether
   // the table sits directly in the document (percent heights).
-  THtmlTable(TSectionList* document, const TAttributeList& attributes, int align, TCell* enclosing,
+  THtmlTable(TSectionList* document, const TAttributeList& attributes, THorzAlign align, TCell* enclosing,
              bool inDocument);
 
   TFreeList<TCellList> Rows;
@@ -53,12 +54,10 @@ public:
   bool Border = false;
   int CellPadding = 1;
   int CellSpacing = 2;
-  int Align;
+  THorzAlign Align;
   bool Float = false;
-  int SpecWidth = 0;        // pixels, or percent x 10 with WidthPercent; 0 when not given
-  bool WidthPercent = false;
-  int SpecHeight = 0;       // pixels, or percent x 10 with HeightPercent
-  bool HeightPercent = false;
+  TLength SpecWidth;
+  TLength SpecHeight;
   int HSpace = 5;
   int VSpace = 0;
   TColor BkColor = clNone;

@@ -34,8 +34,8 @@ const TBitmap& TImageObj::Picture() const {
 }
 
 void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
-  if (LoadState == TLoad::NotAsked && Document->ShowImages && Document->GetImage) {
-    Bitmap = Document->GetImage(Source);
+  if (LoadState == TLoad::NotAsked && Document->ShowImages && Document->Container) {
+    Bitmap = Document->Container->GetImage(Source);
     if (Bitmap == TSectionList::PendingImage()) {
       LoadState = TLoad::Pending;
       Bitmap.reset();
@@ -44,7 +44,7 @@ void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
       LoadState = Bitmap && !Bitmap->Empty() ? TLoad::Loaded : TLoad::Failed;
       // TRANSP: the colour of the lower-left pixel shows what lies behind.
       if (LoadState == TLoad::Loaded && Transparent) Bitmap = std::make_shared<TBitmap>(WithLowerLeftTransparency(*Bitmap));
-      if (LoadState == TLoad::Loaded && Document->GetAnimation) Animation = Document->GetAnimation(Source);
+      if (LoadState == TLoad::Loaded) Animation = Document->Container->GetAnimation(Source);
       // Hover images (ACTIVE) join the animated ones only under the pointer.
       if (Animation && !Active) Document->AGifList.Add(*Animation);
     }
@@ -52,29 +52,29 @@ void TImageObj::Measure(TCanvas& canvas, int availableWidth) {
   const bool real = LoadState == TLoad::Loaded && Bitmap && Document->ShowImages;
   const TBitmap& picture = Picture();
   const int naturalW = picture.Width, naturalH = picture.Height;
-  const bool bothGiven = SpecWidth >= 0 && SpecHeight >= 1 && !PercentWidth;
+  const bool bothGiven = SpecWidth.IsPixels() && SpecHeight;
   ImageKnown = true;
   if (!real) {
     if (bothGiven) {
-      ImageWidth = SpecWidth;
-      ImageHeight = SpecHeight;
+      ImageWidth = SpecWidth.PixelCount();
+      ImageHeight = *SpecHeight;
     } else {
       ImageWidth = naturalW;
       ImageHeight = naturalH;
       ImageKnown = false;
     }
-  } else if (PercentWidth) {
-    ImageWidth = std::max(availableWidth, 0) * SpecWidth / 100;
-    ImageHeight = SpecHeight >= 1 ? SpecHeight : naturalH;
+  } else if (SpecWidth.IsPercent()) {
+    ImageWidth = SpecWidth.Of(std::max(availableWidth, 0));
+    ImageHeight = SpecHeight.value_or(naturalH);
   } else if (bothGiven) {
-    ImageWidth = SpecWidth;
-    ImageHeight = SpecHeight;
-  } else if (SpecHeight >= 1) {
-    ImageHeight = SpecHeight;
-    ImageWidth = naturalH > 0 ? naturalW * SpecHeight / naturalH : naturalW;
-  } else if (SpecWidth >= 0) {
-    ImageWidth = SpecWidth;
-    ImageHeight = naturalW > 0 ? naturalH * SpecWidth / naturalW : naturalH;
+    ImageWidth = SpecWidth.PixelCount();
+    ImageHeight = *SpecHeight;
+  } else if (SpecHeight) {
+    ImageHeight = *SpecHeight;
+    ImageWidth = naturalH > 0 ? naturalW * *SpecHeight / naturalH : naturalW;
+  } else if (SpecWidth.IsPixels()) {
+    ImageWidth = SpecWidth.PixelCount();
+    ImageHeight = naturalW > 0 ? naturalH * ImageWidth / naturalW : naturalH;
   } else {
     ImageWidth = naturalW;
     ImageHeight = naturalH;

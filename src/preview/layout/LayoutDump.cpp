@@ -27,7 +27,8 @@ void DumpSection(std::ostringstream& out, const TSection& section, const std::st
     out << " \"" << EscapeText(std::string_view(section.Buff).substr(line.Start, line.Ln)) << "\"\n";
   }
   for (const auto& image : section.Images)
-    out << pad << "  image " << (image->Floating() ? "float " : "") << Rect(image->DrawRect()) << " \""
+    out << pad << "  image " << (image->Floating() ? "float " + std::string(Name(image->ImageAlign)) + " " : "")
+        << Rect(image->DrawRect()) << " \""
         << EscapeText(image->Source) << "\"\n";
   for (const TFormControlObj* control : section.FormControls)
     out << pad << "  control " << control->KindName() << " " << Rect(control->Place) << "\n";

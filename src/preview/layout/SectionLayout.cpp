@@ -26,7 +26,7 @@ std::string Drawn(std::string_view text) {
 }
 
 void PlaceFloatingImage(TImageObj& image, int y, IndentManager& indent) {
-  image.DrawX = indent.PlaceFloat(image.ImageAlign == 3, y, image.ImageWidth, image.HSpace,
+  image.DrawX = indent.PlaceFloat(image.ImageAlign == TImageAlign::Left, y, image.ImageWidth, image.HSpace,
                                   image.ImageHeight + 2 * image.VSpace);
   image.Indent = image.DrawX - indent.LfEdge;
   image.DrawY = y + image.VSpace;
@@ -230,8 +230,8 @@ void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent)
       if (!image || image->Floating()) continue;
       const int excess = image->ImageHeight + 2 * image->VSpace - line.LineHt;
       switch (image->ImageAlign) {
-        case 0: line.SpaceAfter = std::max(line.SpaceAfter, excess); break;
-        case 1:
+        case TImageAlign::Top: line.SpaceAfter = std::max(line.SpaceAfter, excess); break;
+        case TImageAlign::Middle:
           line.SpaceBefore = std::max(line.SpaceBefore, excess / 2);
           line.SpaceAfter = std::max(line.SpaceAfter, excess - excess / 2);
           break;
@@ -243,9 +243,9 @@ void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent)
     }
   }
   const int left = indent.LeftSide(line.Y), right = indent.RightSide(line.Y);
-  const int align = Wraps() ? AlignmentValue : 1;
-  if (align == 2) line.LineIndent = left + std::max(0, (right - left - line.Width) / 2);
-  else if (align == 3) line.LineIndent = std::max(left, right - line.Width - 1);
+  const THorzAlign align = Wraps() ? AlignmentValue : THorzAlign::Left;
+  if (align == THorzAlign::Center) line.LineIndent = left + std::max(0, (right - left - line.Width) / 2);
+  else if (align == THorzAlign::Right) line.LineIndent = std::max(left, right - line.Width - 1);
   else line.LineIndent = left;
 
   // Inline objects now know their places.
@@ -255,8 +255,8 @@ void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent)
     if (IsImageCode(Buff[piece.Pos])) {
       if (TImageObj* image = ImageAtPos(piece.Pos); image && !image->Floating()) {
         image->DrawX = x + image->HSpace;
-        if (image->ImageAlign == 0) image->DrawY = line.Y + line.SpaceBefore + image->VSpace;
-        else if (image->ImageAlign == 1) image->DrawY = line.Y + line.SpaceBefore + (line.LineHt - image->ImageHeight) / 2;
+        if (image->ImageAlign == TImageAlign::Top) image->DrawY = line.Y + line.SpaceBefore + image->VSpace;
+        else if (image->ImageAlign == TImageAlign::Middle) image->DrawY = line.Y + line.SpaceBefore + (line.LineHt - image->ImageHeight) / 2;
         else image->DrawY = baseline - image->ImageHeight - image->VSpace;
       }
     } else if (IsControlCode(Buff[piece.Pos])) {
@@ -274,7 +274,7 @@ int TSection::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidt
   NumberCursorPositions(curs);
   Lines.clear();
   indent.SetLevel(ListLevel, y, ListLevel > 0 ? Indent / ListLevel : 35);
-  if (ClearValue != 0) {
+  if (ClearValue != TClear::None) {
     const int bottom = indent.FloatBottom(ClearValue, y);
     if (bottom >= y) {
       LineRec gap;
@@ -326,7 +326,7 @@ int TSection::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWidt
       break;
     }
   SectionHeight = y - YValue;
-  if (ListType != 0) SectionHeight = std::max(SectionHeight, floatsBottom - YValue);
+  if (ListType != TListKind::None) SectionHeight = std::max(SectionHeight, floatsBottom - YValue);
   DrawHeight = std::max(SectionHeight, indent.LowestFloatBottom() - YValue);
   return SectionHeight;
 }

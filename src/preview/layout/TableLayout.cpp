@@ -98,9 +98,9 @@ void THtmlTable::ColumnRanges(TCanvas& canvas, int workWidth, std::vector<int>& 
     place.Cell->Cell->WidthRange(canvas, cellMin, cellMax);
     cellMin += extra;
     cellMax += extra;
-    if (!place.Cell->WidthPercent && place.Cell->SpecWd > 0) {
-      cellMin = std::max(cellMin, place.Cell->SpecWd + extra);
-      cellMax = std::max(cellMax, place.Cell->SpecWd + extra);
+    if (const int pixels = place.Cell->SpecWd.PixelCount(); pixels > 0) {
+      cellMin = std::max(cellMin, pixels + extra);
+      cellMax = std::max(cellMax, pixels + extra);
     }
     const int span = std::min(place.Cell->ColSpan, NumCols - place.Col);
     Spread(mn, place.Col, span, cellMin);
@@ -112,8 +112,9 @@ void THtmlTable::ColumnRanges(TCanvas& canvas, int workWidth, std::vector<int>& 
   Percents.assign(NumCols, 0);
   for (const TCellPlace& place : bySpan) {
     const TCellObj& cell = *place.Cell;
-    if (cell.SpecWd <= 0) continue;
-    const int share = cell.WidthPercent ? cell.SpecWd : std::min(1000, cell.SpecWd * 1000 / std::max(workWidth, 1));
+    if (!cell.SpecWd.Positive()) continue;
+    const int share = cell.SpecWd.IsPercent() ? cell.SpecWd.Tenths()
+                                              : std::min(1000, cell.SpecWd.PixelCount() * 1000 / std::max(workWidth, 1));
     const int span = std::min(cell.ColSpan, NumCols - place.Col);
     if (span == 1) {
       Percents[place.Col] = std::max(Percents[place.Col], share);
@@ -138,7 +139,7 @@ void THtmlTable::ColumnWidths(int work, bool ownWidth, const std::vector<int>& m
   bool anyPixelCell = false;
   for (const auto& row : Rows)
     for (const auto& cell : *row)
-      if (cell && !cell->WidthPercent && cell->SpecWd > 0) anyPixelCell = true;
+      if (cell && cell->SpecWd.PixelCount() > 0) anyPixelCell = true;
   if (!ownWidth && anyPixelCell) {
     Widths = MinMaxRule(work, mn, mx);
     return;
@@ -288,7 +289,7 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
   if (NumCols > kMaxColumns) throw EProcessError("Table has too many Columns");
   const int left = indent.LeftSide(y), right = indent.RightSide(y);
   const int available = right - left;
-  const int specified = SpecWidth <= 0 ? 0 : WidthPercent ? available * SpecWidth / 1000 : SpecWidth;
+  const int specified = SpecWidth.Positive() ? SpecWidth.Of(available) : 0;
   const int work = std::max((specified > 0 ? specified : available) - CellSpacing, 20);
 
   std::vector<int> mn, mx;
@@ -302,9 +303,9 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
 
   // The table's X is known before its height: cells are laid out there.
   int x = left;
-  if (Float) x = Align == 1 ? left : right - tableWidth;
-  else if (Align == 2) x = left + std::max(0, (available - tableWidth) / 2);
-  else if (Align == 3) x = std::max(left, right - tableWidth);
+  if (Float) x = Align == THorzAlign::Left ? left : right - tableWidth;
+  else if (Align == THorzAlign::Center) x = left + std::max(0, (available - tableWidth) / 2);
+  else if (Align == THorzAlign::Right) x = std::max(left, right - tableWidth);
   const int top = Float ? y + VSpace : y;
 
   // Cell boxes; their rows are placed once the heights are known.
@@ -321,9 +322,7 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
   std::vector<int> contentHeights;
   std::vector<int> heights = RowHeights(canvas, contentHeights);
   int rowsHeight = Sum(heights);
-  const int wanted = HeightPercent
-                         ? (Document->ClientHeight - 2 * Document->MarginHeight - CellSpacing - 3) * SpecHeight / 1000
-                         : SpecHeight;
+  const int wanted = SpecHeight.Of(Document->ClientHeight - 2 * Document->MarginHeight - CellSpacing - 3);
   if (!heights.empty() && wanted - CellSpacing > rowsHeight) {
     const int missing = wanted - CellSpacing - rowsHeight;
     const int rows = static_cast<int>(heights.size());
@@ -346,13 +345,14 @@ int THtmlTable::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWi
     place.Box.Top = rowY[place.Row];
     place.Box.Bottom = rowY[lastRow] - CellSpacing;
     const int free = place.Box.Height() - 2 * CellPadding - contentHeights[i];
-    const int shift = place.Cell->VAlign == 0 ? 0 : place.Cell->VAlign == 1 ? free / 2 : free;
+    const TVertAlign align = place.Cell->VAlign;
+    const int shift = align == TVertAlign::Top ? 0 : align == TVertAlign::Middle ? free / 2 : free;
     place.Cell->Cell->ShiftY(place.Box.Top + CellPadding + std::max(0, shift));
   }
   if (Caption && !TopCaption) Caption->Cell->ShiftY(rowY.back());
 
   const int height = CellSpacing + rowsHeight + captionHeight;
-  if (Float) indent.PlaceFloat(Align == 1, y, tableWidth, HSpace + 1, height + 2 * VSpace);
+  if (Float) indent.PlaceFloat(Align == THorzAlign::Left, y, tableWidth, HSpace + 1, height + 2 * VSpace);
   TableRect = {x, top, x + tableWidth, top + height};
   maxWidth = std::max(maxWidth, x - indent.LfEdge + tableWidth);
   NumberCursorPositions(curs);
@@ -368,7 +368,7 @@ void THtmlTable::WidthRange(TCanvas& canvas, int& min, int& max) {
   ColumnRanges(canvas, 1000, mn, mx);
   min = CellSpacing + Sum(mn);
   max = CellSpacing + Sum(mx);
-  if (!WidthPercent && SpecWidth > 0) max = std::max(min, SpecWidth);
+  if (SpecWidth.PixelCount() > 0) max = std::max(min, SpecWidth.PixelCount());
   if (Caption) {
     int captionMin = 0, captionMax = 0;
     Caption->Cell->WidthRange(canvas, captionMin, captionMax);

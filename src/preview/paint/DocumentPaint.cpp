@@ -38,7 +38,7 @@ void TSectionList::Draw(TCanvas& canvas, const TRect& clip, int x, int y) {
   TCell::Draw(canvas, clip, x, y);
   // Controls scrolled out of sight are taken off the surface.
   for (TFormControlObj* control : FormControlList)
-    if (!control->Shown && control->HasCodeCharacter() && PlaceControl) PlaceControl(*control, TRect{});
+    if (!control->Shown && control->HasCodeCharacter() && Container) Container->PlaceControl(*control, TRect{});
 }
 
 }  // namespace tessaly::preview

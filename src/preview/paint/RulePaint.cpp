@@ -17,10 +17,10 @@ int THorzLine::Layout(TCanvas& canvas, int y, IndentManager& indent, int& maxWid
 int THorzLine::Paint(TCanvas& canvas, const TRect& clip, IndentManager&, int x, int y) {
   const int available = XRight - XLeft;
   int left = XLeft + 10, right = XRight - 10;
-  if (Width >= 0) {
-    const int width = Percent ? available * Width / 100 : Width;
-    if (Align == 1) left = XLeft;
-    else if (Align == 3) left = XRight - width;
+  if (Width.Given()) {
+    const int width = Width.Of(available);
+    if (Align == THorzAlign::Left) left = XLeft;
+    else if (Align == THorzAlign::Right) left = XRight - width;
     else left = XLeft + (available - width) / 2;
     right = left + width;
   }

@@ -62,7 +62,8 @@ void TSection::DrawLine(TCanvas& canvas, const LineRec& line, int dx, int dy) {
     } else if (IsControlCode(Buff[pos])) {
       if (TFormControlObj* control = ControlAtPos(pos)) {
         const TRect& r = control->Place;
-        if (Document->PlaceControl) Document->PlaceControl(*control, {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy});
+        if (Document->Container)
+          Document->Container->PlaceControl(*control, {r.Left + dx, r.Top + dy, r.Right + dx, r.Bottom + dy});
         control->Shown = true;
         x += r.Width();
       }
@@ -107,14 +108,14 @@ void TSection::DrawMarker(TCanvas& canvas, int dx, int dy) {
   const LineRec* first = &Lines.front();
   if (first->Ln == 0 && Lines.size() > 1) first = &Lines[1];
   const int textEdge = FirstLineIndent + dx;
-  if (ListType == 1) {
+  if (ListType == TListKind::Ordered) {
     canvas.SetFont(StartFont->Spec);
     const std::string marker = MarkerText();
     const int width = canvas.TextExtent(marker).cx;
     canvas.SetTextColor(StartFont->Spec.Color);
     canvas.SetTextBackground(Document->Background, false);
     canvas.TextOut(textEdge - 5 - width, first->Baseline() + dy - canvas.TextMetrics().Ascent, marker);
-  } else if (ListType == 2 && !static_cast<const TUListItem*>(this)->Plain) {
+  } else if (ListType == TListKind::Unordered && !static_cast<const TUListItem*>(this)->Plain) {
     const int cx = textEdge - 8, cy = first->Y + dy + first->Height() / 2;
     const TRect circle{cx - 2, cy - 2, cx + 3, cy + 3};
     if (IsLightBackground(Document->Background)) {
@@ -146,7 +147,7 @@ int TSection::Paint(TCanvas& canvas, const TRect& clip, IndentManager&, int x, i
     DrawLine(canvas, line, x, dy);
     if (!Wraps()) canvas.RestoreState();
   }
-  if (ListType == 1 || ListType == 2) DrawMarker(canvas, x, dy);
+  if (ListType == TListKind::Ordered || ListType == TListKind::Unordered) DrawMarker(canvas, x, dy);
   for (const auto& image : Images)
     if (image->Floating()) {
       const TRect r{image->DrawX + x, image->DrawY + dy, image->DrawX + x + image->ImageWidth,

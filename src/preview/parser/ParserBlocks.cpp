@@ -107,8 +107,8 @@ void TPreviewParser::DoCenterDiv(const SymSet& term) {
     Next();
     return;
   }
-  const int oldAlign = CurrentAlign;
-  CurrentAlign = R.Sym == Sy::Center ? 2 : AlignOf(Attrs().Text(Attr::ALIGN), CurrentAlign);
+  const THorzAlign oldAlign = CurrentAlign;
+  CurrentAlign = R.Sym == Sy::Center ? THorzAlign::Center : AlignOf(Attrs().Text(Attr::ALIGN)).value_or(CurrentAlign);
   NewSection(CurrentAlign);
   ++Depth;
   Next();
@@ -135,7 +135,8 @@ void TPreviewParser::DoTable() {
 
   const TFontStyles oldStyle = StyleBits;
   const bool oldNoBreak = R.NoBreak;
-  const int oldAlign = CurrentAlign, oldListLevel = ListLevel;
+  const THorzAlign oldAlign = CurrentAlign;
+  const int oldListLevel = ListLevel;
   const size_t oldDepth = FontStack.size();
   ++Depth;
 
@@ -147,7 +148,7 @@ void TPreviewParser::DoTable() {
     CurrentAlign = oldAlign;
     ListLevel = oldListLevel;
   };
-  auto enterCell = [&](TCell* cell, int align) {
+  auto enterCell = [&](TCell* cell, THorzAlign align) {
     CurrentCell = cell;
     InsertPoint = nullptr;
     CurrentAlign = align;
@@ -175,7 +176,8 @@ void TPreviewParser::DoTable() {
         if (!row) openRow(TAttributeList());
         row->push_back(std::make_unique<TCellObj>(Doc, Attrs(), row->RowVAlign));
         const bool header = R.Sym == Sy::TH;
-        const int align = AlignOf(Attrs().Text(Attr::ALIGN), row->RowAlign ? row->RowAlign : header ? 2 : 1);
+        const THorzAlign align = AlignOf(Attrs().Text(Attr::ALIGN))
+                                     .value_or(row->RowAlign.value_or(header ? THorzAlign::Center : THorzAlign::Left));
         StyleBits = header ? StyleBits | fsBold : StyleBits & ~fsBold;
         R.NoBreak = oldNoBreak || (Attrs().Has(Attr::NOWRAP) && !Attrs().Has(Attr::WIDTH));
         enterCell(row->back()->Cell.get(), align);
@@ -196,10 +198,10 @@ void TPreviewParser::DoTable() {
         outsideCells();
         // A second caption adds to the first rather than replacing what may be referenced.
         if (!table->Caption) {
-          table->Caption = std::make_unique<TCellObj>(Doc, TAttributeList(), 1);
+          table->Caption = std::make_unique<TCellObj>(Doc, TAttributeList(), TVertAlign::Middle);
           table->TopCaption = !cp1251::SameText(Attrs().Text(Attr::ALIGN), "bottom");
         }
-        enterCell(table->Caption->Cell.get(), 2);
+        enterCell(table->Caption->Cell.get(), THorzAlign::Center);
         Next();
         DoBody(tableSymbols);
         if (R.Sym == Sy::CaptionEnd) Next();
@@ -309,7 +311,7 @@ void TPreviewParser::DoPlainText() {
     Section->AddToken(pending, false);
     pending.Clear();
   };
-  Section = std::make_unique<TPreFormated>(Doc, FontState(), 0, 1);
+  Section = std::make_unique<TPreFormated>(Doc, FontState(), 0, THorzAlign::Left);
   for (;;) {
     if (pending.Leng() > 200) flush();
     if (R.Ch == kEndOfInput) break;
@@ -317,7 +319,7 @@ void TPreviewParser::DoPlainText() {
       flush();
       static_cast<TPreFormated&>(*Section).LineEnded = true;
       SectionDone();
-      Section = std::make_unique<TPreFormated>(Doc, FontState(), 0, 1);
+      Section = std::make_unique<TPreFormated>(Doc, FontState(), 0, THorzAlign::Left);
     } else if (R.Ch >= ' ') {
       pending.AddChar(static_cast<char>(R.Ch), R.SourceIndex);
     }

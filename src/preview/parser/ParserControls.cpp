@@ -126,7 +126,7 @@ std::string TPreviewParser::ReadRawBody(std::string_view endTag) {
 void TPreviewParser::DoScript() {
   const std::string name = Attrs().Text(Attr::NAME), language = Attrs().Text(Attr::LANGUAGE);
   const std::string script = ReadRawBody("</script>");
-  if (Doc->ScriptEvent) Doc->ScriptEvent(name, language, script.c_str());
+  if (Doc->Container) Doc->Container->ScriptEvent(name, language, script);
 }
 
 }  // namespace tessaly::preview

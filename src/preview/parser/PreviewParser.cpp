@@ -44,7 +44,7 @@ void TPreviewParser::Begin(TSectionList& list, TNameList* names) {
   Doc->Parser = this;
   Names = names;
   BaseFontSize = 3;
-  CurrentAlign = 1;
+  CurrentAlign = THorzAlign::Left;
   StyleBits = 0;
   SubSup = 0;
   ParaSpacePending = false;
@@ -136,7 +136,7 @@ void TPreviewParser::SectionDone() {
   if (Section) CurrentCell->Add(std::move(Section), InsertPoint);
 }
 
-void TPreviewParser::NewSection(int align, int clear) {
+void TPreviewParser::NewSection(THorzAlign align, TClear clear) {
   SectionDone();
   Section = std::make_unique<TSection>(Doc, FontState(), ListLevel, align);
   Section->ClearValue = clear;
@@ -356,7 +356,7 @@ void TPreviewParser::ApplyStyle(Sy sym) {
 
 void TPreviewParser::DoHeading() {
   const int level = R.HeadingLevel;
-  const int align = AlignOf(Attrs().Text(Attr::ALIGN), CurrentAlign);
+  const THorzAlign align = AlignOf(Attrs().Text(Attr::ALIGN)).value_or(CurrentAlign);
   if (static_cast<int>(FontStack.size()) >= kMaxFontStack) {  // no room for its font: no heading
     Next();
     return;
@@ -379,11 +379,11 @@ void TPreviewParser::DoHeading() {
 void TPreviewParser::DoParagraph() {
   SectionDone();
   if (!ParaSpacePending) AddBlock(std::make_unique<TParagraphSpace>(Doc));
-  int align = AlignOf(Attrs().Text(Attr::ALIGN), CurrentAlign);
+  THorzAlign align = AlignOf(Attrs().Text(Attr::ALIGN)).value_or(CurrentAlign);
   R.SkipWhite();
   Next();
   while (R.Sym == Sy::P || R.Sym == Sy::PEnd) {
-    align = AlignOf(Attrs().Text(Attr::ALIGN), CurrentAlign);
+    align = AlignOf(Attrs().Text(Attr::ALIGN)).value_or(CurrentAlign);
     R.SkipWhite();
     Next();
   }
@@ -393,12 +393,14 @@ void TPreviewParser::DoParagraph() {
 
 void TPreviewParser::DoBreak() {
   ParaSpacePending = false;
-  int clear = 0;
+  TClear clear = TClear::None;
   if (const TAttribute* attribute = Attrs().Find(Attr::CLEAR)) {
-    clear = cp1251::SameText(attribute->Text, "left") ? 1 : cp1251::SameText(attribute->Text, "right") ? 2 : 3;
+    clear = cp1251::SameText(attribute->Text, "left")    ? TClear::Left
+            : cp1251::SameText(attribute->Text, "right") ? TClear::Right
+                                                         : TClear::Both;
   }
   EnsureSection();
-  const int align = Section->FinishLine(R.SymbolIndex);
+  const THorzAlign align = Section->FinishLine(R.SymbolIndex);
   NewSection(align, clear);
   Next();
 }

@@ -48,7 +48,7 @@ private:
   TSoundHandler Sound;
 
   int BaseFontSize = 3;
-  int CurrentAlign = 1;
+  THorzAlign CurrentAlign = THorzAlign::Left;
   TFontStyles StyleBits = 0;
   int SubSup = 0;
   bool ParaSpacePending = false;
@@ -79,7 +79,7 @@ private:
   void FontChanged();
   void SetFixedPitch(TMyFont& font) const;
   void SectionDone();
-  void NewSection(int align, int clear = 0);
+  void NewSection(THorzAlign align, TClear clear = TClear::None);
   void EnsureSection();
   void AddBlock(std::unique_ptr<TSectionBase> block);
   bool DocumentEmpty() const;

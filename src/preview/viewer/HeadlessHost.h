@@ -1,13 +1,16 @@
 #pragma once
 // A window of a given size that shows nothing: for laying pages out and
 // painting them off-screen (command line, benchmarks, fuzzing). Timers never
-// fire and posted calls run at once.
+// fire and posted calls run at once. As the viewer's container it has no
+// widgets for form controls and lets the page's events pass; a subclass
+// overrides the ones it wants to see.
 
 #include "platform/ControlHost.h"
+#include "preview/document/PreviewContainer.h"
 
 namespace tessaly::preview {
 
-class THeadlessHost : public TControlHost {
+class THeadlessHost : public TControlHost, public TPreviewContainer {
 public:
   explicit THeadlessHost(TSize size) : size_(size) {}
   void SetSize(TSize size) { size_ = size; }

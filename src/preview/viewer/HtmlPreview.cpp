@@ -3,7 +3,6 @@
 #include "preview/viewer/HtmlPreview.h"
 
 #include <algorithm>
-#include <cstring>
 
 #include "platform/CodePage1251.h"
 #include "platform/Exception.h"
@@ -35,33 +34,43 @@ std::shared_ptr<TBitmap> StillOf(const TPicture& picture) {
   return still;
 }
 
-bool IsPng(const std::string& data) { return data.size() >= 4 && std::memcmp(data.data(), "\x89PNG", 4) == 0; }
+// For a viewer given no container.
+TPreviewContainer& NoContainer() {
+  static TPreviewContainer none;
+  return none;
+}
 
 }  // namespace
 
-const TImageStream& THtmlPreview::WaitStream() {
-  static const TImageStream wait = std::make_shared<std::string>();
-  return wait;
-}
+class THtmlPreview::TDocumentContainer final : public TPreviewContainer {
+public:
+  explicit TDocumentContainer(THtmlPreview& viewer) : viewer_(viewer) {}
 
-THtmlPreview::THtmlPreview(TControlHost& host, TCanvas& measureCanvas, TFormWidgetHost* widgets)
-    : host_(host), canvas_(measureCanvas), widgets_(widgets), document_(std::make_unique<TSectionList>()) {
-  document_->GetImage = [this](const std::string& source) { return GetImage(source); };
-  document_->GetAnimation = [](const std::string& source) -> std::unique_ptr<TGifAnimation> {
+  std::shared_ptr<TBitmap> GetImage(const std::string& source) override { return viewer_.GetImage(source); }
+  std::unique_ptr<TGifAnimation> GetAnimation(const std::string& source) override {
     const std::shared_ptr<const TGifAnimation> animation = TImageCache::Shared().FindAnimation(source);
     return animation ? animation->MakeCopy() : nullptr;
-  };
-  document_->ExpandName = [this](const std::string& name) { return ResolveName(name); };
-  document_->SubmitForm = [this](const std::string& action, const std::string& target, const std::string& encType,
-                                 const std::string& method, const std::vector<std::string>& results) {
-    SubmitForm(action, target, encType, method, results);
-  };
-  document_->ScriptEvent = [this](const std::string& name, const std::string& language, const char* script) {
-    if (OnScript) OnScript(name, language, script);
-  };
-  document_->PlaceControl = [this](TFormControlObj& control, const TRect& rect) {
-    if (widgets_) widgets_->PlaceControl(control, rect);
-  };
+  }
+  void PlaceControl(TFormControlObj& control, const TRect& rect) override {
+    viewer_.container_.PlaceControl(control, rect);
+  }
+  void ClearControls() override { viewer_.container_.ClearControls(); }
+  void FormSubmit(const TFormSubmission& form) override { viewer_.SubmitForm(form); }
+  void ScriptEvent(const std::string& name, const std::string& language, const std::string& script) override {
+    viewer_.container_.ScriptEvent(name, language, script);
+  }
+
+private:
+  THtmlPreview& viewer_;
+};
+
+THtmlPreview::THtmlPreview(TControlHost& host, TCanvas& measureCanvas, TPreviewContainer* container)
+    : host_(host),
+      canvas_(measureCanvas),
+      container_(container ? *container : NoContainer()),
+      documentContainer_(std::make_unique<TDocumentContainer>(*this)),
+      document_(std::make_unique<TSectionList>()) {
+  document_->Container = documentContainer_.get();
   document_->Parser = &parser_;
 }
 
@@ -70,12 +79,7 @@ THtmlPreview::~THtmlPreview() {
   StopTimer(autoScrollTimer_);
   StopTimer(middleTimer_);
   StopTimer(animationTimer_);
-  if (widgets_) widgets_->ClearControls();
-}
-
-void THtmlPreview::SetBusy(bool busy) {
-  busy_ = busy;
-  if (OnProcessing) OnProcessing(busy);
+  container_.ClearControls();
 }
 
 std::string THtmlPreview::ResolveName(const std::string& address) const {
@@ -83,18 +87,9 @@ std::string THtmlPreview::ResolveName(const std::string& address) const {
 }
 
 THtmlPreview::TReadImage THtmlPreview::ReadImage(const std::string& source) {
-  std::optional<TPicture> picture;
-  if (OnImageRequest) {
-    TImageStream stream;
-    OnImageRequest(source, stream);
-    if (stream == WaitStream()) return {TSectionList::PendingImage(), nullptr};
-    if (!stream || stream->empty() || IsPng(*stream)) return {};
-    picture = LoadPicture(*stream);
-  } else {
-    const std::string file = ResolveName(source);
-    if (!FileExists(file)) return {};
-    picture = LoadPictureFile(file);
-  }
+  const std::string file = ResolveName(source);
+  if (!FileExists(file)) return {};
+  std::optional<TPicture> picture = LoadPictureFile(file);
   if (!picture) return {};
   std::shared_ptr<TBitmap> still = StillOf(*picture);
   if (picture->Still()) return {still, nullptr};
@@ -134,7 +129,7 @@ void THtmlPreview::ApplyFonts() {
 
 void THtmlPreview::PrepareDocument() {
   StopTimer(animationTimer_);
-  if (widgets_) widgets_->ClearControls();
+  container_.ClearControls();
   document_->Clear();
   TImageCache::Shared().Age(imageCacheCount_);
   ApplyFonts();
@@ -194,26 +189,24 @@ void THtmlPreview::UpdateScrollBars() {
   host_.SetScrollInfo(TScrollBarKind::sbHorizontal, {0, std::max(0, docWidth_ - 1), panel.cx, hPos_});
 }
 
-void THtmlPreview::LoadText(const std::string& text, const std::string& name, int type) {
+void THtmlPreview::LoadText(const std::string& text, const std::string& name, TDocumentType type) {
   if (busy_) return;
   const size_t hash = name.find('#');
   const std::string anchor = hash == std::string::npos ? std::string() : name.substr(hash + 1);
   const std::string file = FullPath(name.substr(0, hash));
   const bool fileChanged = file != currentFile_;
-  SetBusy(true);
+  busy_ = true;
   try {
-    if (OnSoundRequest) OnSoundRequest("", 0, true);
     currentFile_ = file;
     docType_ = type;
     PrepareDocument();
     refreshDelay_ = 0;
     refreshUrl_.clear();
-    auto meta = [this](const std::string& httpEq, const std::string& metaName, const std::string& content) {
-      if (OnMeta) OnMeta(httpEq, metaName, content);
+    auto meta = [this](const std::string& httpEq, const std::string&, const std::string& content) {
       if (cp1251::SameText(httpEq, "refresh")) ParseRefreshContent(content, refreshDelay_, refreshUrl_);
     };
-    if (type == 1) parser_.ParsePlainText(text, *document_, &names_);
-    else parser_.ParseHtmlDocument(text, *document_, &names_, meta, OnSoundRequest, OnInclude);
+    if (type == TDocumentType::PlainText) parser_.ParsePlainText(text, *document_, &names_);
+    else parser_.ParseHtmlDocument(text, *document_, &names_, meta, nullptr, nullptr);
     title_ = parser_.Title();
     base_ = parser_.Base().empty() ? DefaultBase : parser_.Base();
     baseTarget_ = parser_.BaseTarget();
@@ -226,12 +219,12 @@ void THtmlPreview::LoadText(const std::string& text, const std::string& name, in
       }
     }
   } catch (...) {
-    SetBusy(false);
+    busy_ = false;
     throw;
   }
-  SetBusy(false);
+  busy_ = false;
   host_.Invalidate(nullptr, false);
-  if (refreshDelay_ > 0 && OnMetaRefresh) OnMetaRefresh(refreshDelay_, refreshUrl_);
+  if (refreshDelay_ > 0) container_.MetaRefresh(refreshDelay_, refreshUrl_);
 }
 
 void THtmlPreview::LoadLines(const std::vector<std::string>& lines, const std::string& name) {
@@ -240,34 +233,36 @@ void THtmlPreview::LoadLines(const std::vector<std::string>& lines, const std::s
     text += line;
     text += "\r\n";
   }
-  LoadText(text, name, 0);
+  LoadText(text, name, TDocumentType::Html);
 }
 
-void THtmlPreview::LoadFile(const std::string& name, int type) {
+void THtmlPreview::LoadFile(const std::string& name, TDocumentType type) {
   const std::string file = name.substr(0, name.find('#'));
   if (!FileExists(file)) throw EInOutError("Can't locate file: " + name);
-  const std::string text = type == 2 ? "<img src=\"" + file + "\">" : ReadFileBytes(file);
+  const std::string text = type == TDocumentType::Image ? "<img src=\"" + file + "\">" : ReadFileBytes(file);
   LoadText(text, name, type);
 }
 
 void THtmlPreview::OpenHtmlFile(const std::string& name) {
   const std::string oldFile = currentFile_, oldTitle = title_;
-  const int oldType = docType_, oldPos = Position();
-  LoadFile(name, 0);
+  const TDocumentType oldType = docType_;
+  const int oldPos = Position();
+  LoadFile(name, TDocumentType::Html);
   if (oldFile != currentFile_ || oldType != docType_) AddHistory(oldFile, oldTitle, oldType, oldPos);
 }
 
 void THtmlPreview::OpenImageFile(const std::string& name) {
   const std::string oldFile = currentFile_, oldTitle = title_;
-  const int oldType = docType_, oldPos = Position();
-  LoadFile(name, 2);
+  const TDocumentType oldType = docType_;
+  const int oldPos = Position();
+  LoadFile(name, TDocumentType::Image);
   if (oldFile != currentFile_ || oldType != docType_) AddHistory(oldFile, oldTitle, oldType, oldPos);
 }
 
 void THtmlPreview::ClearPage() {
   if (busy_) return;
   StopTimer(animationTimer_);
-  if (widgets_) widgets_->ClearControls();
+  container_.ClearControls();
   document_->Clear();
   title_.clear();
   base_.clear();
@@ -279,7 +274,6 @@ void THtmlPreview::ClearPage() {
   host_.ShowScrollBar(TScrollBarKind::sbHorizontal, false);
   caretPos_ = selAnchor_ = 0;
   document_->SelB = document_->SelE = 0;
-  if (OnSoundRequest) OnSoundRequest("", 0, true);
   host_.Invalidate(nullptr, false);
 }
 
@@ -337,13 +331,13 @@ bool THtmlPreview::PositionToAnchor(const std::string& name) {
 void THtmlPreview::LayoutKeepingPosition() {
   if (busy_) return;
   const int position = Position();
-  SetBusy(true);
+  busy_ = true;
   host_.SetCursor(TCursorShape::crHourGlass);
   DoLayout();
   SetPosition(position);
   if (docHeight_ <= PanelSize().cy) SetVScrollPosition(0);
   host_.SetCursor(TCursorShape::crDefault);
-  SetBusy(false);
+  busy_ = false;
   host_.Invalidate(nullptr, false);
 }
 

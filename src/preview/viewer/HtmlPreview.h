@@ -2,7 +2,8 @@
 // THtmlPreview: the control that shows a page. It owns the parser, the
 // document, the scroll state, the history and the visited links; the toolkit
 // side gives it a window (TControlHost), a canvas to measure text with, and
-// optionally the widgets behind form controls.
+// optionally a container (TPreviewContainer) for the widgets behind form
+// controls and the page's events.
 
 #include <functional>
 #include <memory>
@@ -11,7 +12,7 @@
 
 #include "platform/Canvas.h"
 #include "platform/ControlHost.h"
-#include "preview/document/FormWidgets.h"
+#include "preview/document/PreviewContainer.h"
 #include "preview/parser/PreviewParser.h"
 #include "preview/document/SectionList.h"
 
@@ -25,35 +26,25 @@ using TPreviewOptions = unsigned;
 enum class TMouseButton { mbLeft, mbRight, mbMiddle };
 enum TShiftState : unsigned { ssShift = 1, ssAlt = 2, ssCtrl = 4 };
 
-// What a right click found.
-struct TRightClickParameters {
-  std::string URL, Target;
-  TImageObj* Image = nullptr;
-  TPoint ImageXY;
-  std::string ClickWord;
-};
+// What a loaded page is: markup, text shown as it is, or a picture shown alone.
+enum class TDocumentType { Html, PlainText, Image };
 
 // A page in the history: its scroll position and document type.
 struct PositionObj {
   int Pos = 0;
-  int FileType = 0;
+  TDocumentType FileType = TDocumentType::Html;
 };
-
-// An image stream an OnImageRequest handler hands over; WaitStream() says
-// "later".
-using TImageStream = std::shared_ptr<std::string>;
 
 class THtmlPreview {
 public:
   static constexpr int kScrollBarSize = 16;
   static constexpr int kMaxDocumentWidth = 6000;
 
-  THtmlPreview(TControlHost& host, TCanvas& measureCanvas, TFormWidgetHost* widgets = nullptr);
+  // Without a container the page's events go nowhere and form controls get no widgets.
+  THtmlPreview(TControlHost& host, TCanvas& measureCanvas, TPreviewContainer* container = nullptr);
   ~THtmlPreview();
   THtmlPreview(const THtmlPreview&) = delete;
   THtmlPreview& operator=(const THtmlPreview&) = delete;
-
-  static const TImageStream& WaitStream();
 
   // Properties.
   TColor DefBackground() const { return defBackground_; }
@@ -99,37 +90,21 @@ public:
   // The base used when a page has no BASE HREF.
   std::string DefaultBase;
 
-  // Events.
+  // Events the window handles; the rest go to the container.
   std::function<void(const std::string& src)> OnHotSpotCovered;
   std::function<void(const std::string& src, bool& handled)> OnHotSpotClick;
-  std::function<void(const std::string& src, TImageStream& stream)> OnImageRequest;
-  std::function<void(const std::string& name, const std::string& language, const char* script)> OnScript;
-  std::function<void(const std::string& action, const std::string& target, const std::string& encType,
-                     const std::string& method, const std::vector<std::string>& results)>
-      OnFormSubmit;
-  std::function<void()> OnHistoryChange;
-  std::function<void(bool processingOn)> OnProcessing;
-  TIncludeHandler OnInclude;
-  std::function<void(const std::string& src, int loop, bool terminate)> OnSoundRequest;
-  std::function<void(const std::string& httpEq, const std::string& name, const std::string& content)> OnMeta;
-  std::function<void(int delay, const std::string& url)> OnMetaRefresh;
-  std::function<void(TImageObj* obj, TMouseButton button, unsigned shift, int x, int y)> OnImageClick;
-  std::function<void(TImageObj* obj, unsigned shift, int x, int y)> OnImageOver;
-  std::function<void(TFormControlObj* obj, const std::string& onClick)> OnObjectClick;
-  std::function<void(const TRightClickParameters& parameters)> OnRightClick;
-  std::function<void(TMouseButton button, unsigned shift, int x, int y)> OnMouseDouble;
 
   // Loading.
-  void LoadText(const std::string& text, const std::string& name, int type);
+  void LoadText(const std::string& text, const std::string& name, TDocumentType type);
   void LoadLines(const std::vector<std::string>& lines, const std::string& name);
-  void LoadFile(const std::string& name, int type);
+  void LoadFile(const std::string& name, TDocumentType type);
   void OpenHtmlFile(const std::string& name);
   void OpenImageFile(const std::string& name);
   void ClearPage();
 
   // State.
   const std::string& CurrentFile() const { return currentFile_; }
-  int DocumentType() const { return docType_; }
+  TDocumentType DocumentType() const { return docType_; }
   const std::string& DocumentTitle() const { return title_; }
   const std::string& Base() const { return base_; }
   const std::string& BaseTarget() const { return baseTarget_; }
@@ -192,10 +167,14 @@ public:
   TSize PanelSize() const;
 
 private:
+  // What the viewer gives its document: pictures through the image cache,
+  // the rest passed on to the viewer's container.
+  class TDocumentContainer;
 
   TControlHost& host_;
   TCanvas& canvas_;
-  TFormWidgetHost* widgets_;
+  TPreviewContainer& container_;
+  std::unique_ptr<TDocumentContainer> documentContainer_;
   std::unique_ptr<TSectionList> document_;
   TPreviewParser parser_;
   TNameList names_;
@@ -222,7 +201,7 @@ private:
   TPreviewOptions options_ = 0;
 
   std::string currentFile_, title_, base_, baseTarget_;
-  int docType_ = 0;
+  TDocumentType docType_ = TDocumentType::Html;
   int caretPos_ = 0, selAnchor_ = 0;
   bool busy_ = false;
   int vPos_ = 0, hPos_ = 0;
@@ -242,7 +221,6 @@ private:
   TPoint lastMouse_, middleOrigin_;
   bool middleMode_ = false;
 
-  void SetBusy(bool busy);
   std::shared_ptr<TBitmap> GetImage(const std::string& source);
   struct TReadImage {
     std::shared_ptr<TBitmap> Bitmap;  // null: failed; the pending marker: later
@@ -258,7 +236,7 @@ private:
   int LayoutWidth() const;
   void MarkVisitedLinks();
   bool IsVisited(const TFontObj& link) const;
-  void AddHistory(const std::string& oldFile, const std::string& oldTitle, int oldType, int oldPos);
+  void AddHistory(const std::string& oldFile, const std::string& oldTitle, TDocumentType oldType, int oldPos);
   void ApplyFonts();
   TPoint ToDocument(int x, int y) const;
   // The link under a document point: a text link or an area of an image map.
@@ -269,8 +247,7 @@ private:
   void MiddleScrollTick();
   void HoverTick();
   void RepaintSelection();
-  void SubmitForm(const std::string& action, const std::string& target, const std::string& encType,
-                  const std::string& method, const std::vector<std::string>& results);
+  void SubmitForm(const TFormSubmission& form);
 };
 
 }  // namespace tessaly::preview

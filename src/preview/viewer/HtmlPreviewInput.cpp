@@ -82,7 +82,8 @@ std::string THtmlPreview::WordAt(int x, int y) {
 
 // History ------------------------------------------------------------------
 
-void THtmlPreview::AddHistory(const std::string& oldFile, const std::string& oldTitle, int oldType, int oldPos) {
+void THtmlPreview::AddHistory(const std::string& oldFile, const std::string& oldTitle, TDocumentType oldType,
+                              int oldPos) {
   if (historyMaxCount_ < 1 || currentFile_.empty()) return;
   if (oldFile == currentFile_ && oldType == docType_ && oldPos == Position()) return;
   if (!historyFiles_.empty() && historyIndex_ < static_cast<int>(historyFiles_.size())) {
@@ -108,7 +109,7 @@ void THtmlPreview::AddHistory(const std::string& oldFile, const std::string& old
     historyPositions_.resize(max);
   }
   historyIndex_ = 0;
-  if (OnHistoryChange) OnHistoryChange();
+  container_.HistoryChange();
 }
 
 void THtmlPreview::SetHistoryMaxCount(int count) {
@@ -121,7 +122,7 @@ void THtmlPreview::SetHistoryMaxCount(int count) {
   historyTitles_.clear();
   historyPositions_.clear();
   historyIndex_ = 0;
-  if (hadEntries && OnHistoryChange) OnHistoryChange();
+  if (hadEntries) container_.HistoryChange();
 }
 
 void THtmlPreview::SetHistoryIndex(int index) {
@@ -132,7 +133,7 @@ void THtmlPreview::SetHistoryIndex(int index) {
   const PositionObj target = historyPositions_[index];
   if (historyFiles_[index] != currentFile_ || target.FileType != docType_) LoadFile(historyFiles_[index], target.FileType);
   SetPosition(target.Pos);
-  if (OnHistoryChange) OnHistoryChange();
+  container_.HistoryChange();
 }
 
 // Visited links ------------------------------------------------------------
@@ -175,7 +176,8 @@ void THtmlPreview::HotSpotClick(const std::string& url) {
   if (OnHotSpotClick) OnHotSpotClick(url, handled);
   if (handled) return;
   const std::string oldFile = currentFile_, oldTitle = title_;
-  const int oldType = docType_, oldPos = Position();
+  const TDocumentType oldType = docType_;
+  const int oldPos = Position();
   if (!url.empty() && url[0] == '#') {
     if (PositionToAnchor(url)) {
       AddHistory(oldFile, oldTitle, oldType, oldPos);
@@ -189,25 +191,21 @@ void THtmlPreview::HotSpotClick(const std::string& url) {
   const std::string ext = cp1251::UpperCase(ExtractFileExt(file));
   if (ext == ".HTM" || ext == ".HTML") {
     if (file != currentFile_) {
-      LoadFile(file + anchor, 0);
+      LoadFile(file + anchor, TDocumentType::Html);
       MarkVisited(file + anchor);
     } else if (!anchor.empty()) {
       PositionToAnchor(anchor);
     }
     AddHistory(oldFile, oldTitle, oldType, oldPos);
   } else if (ext == ".BMP" || ext == ".GIF" || ext == ".JPG" || ext == ".JPEG" || ext == ".PNG") {
-    LoadFile(file, 2);
+    LoadFile(file, TDocumentType::Image);
     AddHistory(oldFile, oldTitle, oldType, oldPos);
   }
 }
 
-void THtmlPreview::SubmitForm(const std::string& action, const std::string& target, const std::string& encType,
-                              const std::string& method, const std::vector<std::string>& results) {
-  if (!OnFormSubmit) return;
+void THtmlPreview::SubmitForm(const TFormSubmission& form) {
   // After the click or key that caused it has been handled.
-  host_.PostCall([this, action, target, encType, method, results] {
-    if (OnFormSubmit) OnFormSubmit(action, target, encType, method, results);
-  });
+  host_.PostCall([this, form] { container_.FormSubmit(form); });
 }
 
 void THtmlPreview::ControlFocused(TFormControlObj& control) {
@@ -263,7 +261,7 @@ void THtmlPreview::MouseDown(TMouseButton button, unsigned, int x, int y) {
   SetCaretPos(pos >= 0 ? pos : caretPos_);
 }
 
-void THtmlPreview::MouseMove(unsigned shift, int x, int y) {
+void THtmlPreview::MouseMove(unsigned /*shift*/, int x, int y) {
   lastMouse_ = {x, y};
   if (middleMode_) return;
   const TPoint at = ToDocument(x, y);
@@ -272,7 +270,6 @@ void THtmlPreview::MouseMove(unsigned shift, int x, int y) {
   TImageObj* image = document_->ImageAt(at.X, at.Y, inImage);
   std::string url, frame;
   const bool onLink = LinkUnder(at, url, frame, font);
-  if (image && OnImageOver) OnImageOver(image, shift, inImage.X, inImage.Y);
   if (url != coveredUrl_ || frame != coveredTarget_) {
     coveredUrl_ = url;
     coveredTarget_ = frame;
@@ -349,26 +346,15 @@ void THtmlPreview::MouseLeave() {
   if (wasCovered && OnHotSpotCovered) OnHotSpotCovered("");
 }
 
-void THtmlPreview::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
+void THtmlPreview::MouseUp(TMouseButton button, unsigned /*shift*/, int x, int y) {
   const TPoint at = ToDocument(x, y);
-  if (button == TMouseButton::mbRight) {
-    TRightClickParameters parameters;
-    TFontObj* font = nullptr;
-    LinkUnder(at, parameters.URL, parameters.Target, font);
-    parameters.Image = document_->ImageAt(at.X, at.Y, parameters.ImageXY);
-    parameters.ClickWord = WordAt(x, y);
-    if (OnRightClick) OnRightClick(parameters);
-    return;
-  }
   if (button != TMouseButton::mbLeft || !leftDown_) return;
   leftDown_ = false;
   host_.SetCapture(false);
   StopTimer(autoScrollTimer_);
   TPoint inImage;
   if (TImageObj* image = document_->ImageAt(at.X, at.Y, inImage)) {
-    if (OnImageClick) OnImageClick(image, button, shift, inImage.X, inImage.Y);
     if (image->MyFormControl) {
-      if (OnObjectClick) OnObjectClick(image->MyFormControl, image->MyFormControl->OnClickMessage);
       image->MyFormControl->ImageClick(inImage);
       return;
     }
@@ -378,7 +364,7 @@ void THtmlPreview::MouseUp(TMouseButton button, unsigned shift, int x, int y) {
   if (SelLength() == 0 && LinkUnder(at, url, frame, font)) HotSpotClick(url);
 }
 
-void THtmlPreview::DoubleClick(TMouseButton button, unsigned shift, int x, int y) {
+void THtmlPreview::DoubleClick(TMouseButton /*button*/, unsigned /*shift*/, int x, int y) {
   if (!noSelect_) {
     const int pos = DocPosAt(x, y);
     char ch = 0;
@@ -391,7 +377,6 @@ void THtmlPreview::DoubleClick(TMouseButton button, unsigned shift, int x, int y
       SelectRange(section->StartCurs + begin, section->StartCurs + end);
     }
   }
-  if (OnMouseDouble) OnMouseDouble(button, shift, x, y);
 }
 
 void THtmlPreview::KeyDown(TKey key) {

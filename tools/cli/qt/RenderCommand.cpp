@@ -114,7 +114,7 @@ void RunRender(const Arguments& args) {
   viewer.SetScrollBars(preview::ssNone);
   viewer.SetBorderStyle(preview::pbNone);
   preview.resize(width, 1);
-  viewer.LoadFile(file, 0);
+  viewer.LoadFile(file, preview::TDocumentType::Html);
   const int documentHeight = std::max(viewer.DocumentHeight(), 1);
   const int height = std::min(documentHeight, QWIDGETSIZE_MAX);
   if (height < documentHeight) {
