@@ -3,12 +3,14 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
 
 #include "TempDir.h"
 #include "app/documents/DocumentSession.h"
 #include "app/documents/DocumentText.h"
 #include "app/preview/LivePreview.h"
+#include "app/window/ProgramInfo.h"
 #include "editor/SrcEdit.h"
 #include "editor/SrcEditStringList.h"
 #include "platform/Clipboard.h"
@@ -34,11 +36,7 @@ protected:
         session(editor, dialogs, folder.Path() + "/program/"),
         live(editor, viewer, session) {
     ForceDirectories(folder.Path() + "/program");
-    editor.OnChange = [this](TSrcEdit&) { live.TextChanged(true); };
-    session.OnShown = [this](TDocumentArrival arrival) {
-      arrivals.push_back(arrival);
-      live.TextChanged(false);
-    };
+    session.OnShown = [this](TDocumentArrival arrival) { arrivals.push_back(arrival); };
   }
 
   std::string Page(const std::string& name, const std::string& bytes) {
@@ -171,6 +169,27 @@ TEST_F(DocumentSessionTest, FailedSaveAsKeepsNameAndModified) {
   EXPECT_EQ(session.FileName(), folder.File("page.htm"));
   EXPECT_FALSE(session.Modified());
   EXPECT_EQ(ReadFileBytes(folder.File("page.htm")), "x<p>page</p>\r\n" + FooterLine() + "\r\n");
+}
+
+// The program's own sites open outside, whatever the letter case; any other
+// link is announced and left to the viewer.
+TEST(LinkActionTest, OnlyTheProgramsSitesOpenOutside) {
+  const auto upper = [](std::string text) {
+    for (char& c : text) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+    return text;
+  };
+  const struct {
+    std::string address;
+    TLinkAction action;
+  } cases[] = {
+      {ProgramSiteAddress, TLinkAction::OpenOutside},
+      {upper(ProgramSiteAddress), TLinkAction::OpenOutside},
+      {MakerSiteAddress, TLinkAction::OpenOutside},
+      {std::string(ProgramSiteAddress) + "other.htm", TLinkAction::Announce},
+      {"page2.htm", TLinkAction::Announce},
+      {"", TLinkAction::Announce},
+  };
+  for (const auto& c : cases) EXPECT_EQ(LinkActionOf(c.address), c.action) << c.address;
 }
 
 }  // namespace

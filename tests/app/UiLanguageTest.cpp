@@ -75,7 +75,9 @@ TEST(ComponentTexts, EachKindHasItsOwnTexts) {
     EXPECT_EQ(SetComponentText(*component, TTextProperty::Hint, QStringLiteral("Tip")), c.hint);
     EXPECT_EQ(SetComponentText(*component, TTextProperty::Text, QStringLiteral("Typed")), c.text);
     const TComponentTexts texts = ComponentTexts(*component);
-    if (c.caption) EXPECT_EQ(texts.Caption, QStringLiteral("Cap\r\ntion"));
+    if (c.caption) {
+      EXPECT_EQ(texts.Caption, QStringLiteral("Cap\r\ntion"));
+    }
     EXPECT_EQ(texts.Hint, c.hint ? QStringLiteral("Tip") : QString());
     EXPECT_EQ(texts.Text, c.text ? QStringLiteral("Typed") : QString());
   }
@@ -157,7 +159,9 @@ TEST_F(UiLanguageTest, EnglishAndBackRestoresEveryText) {
   window().RuslangClick();
   // The marquee shows its start-up caption again, until the status timer puts the file name back.
   for (const auto& [key, text] : AllTexts(window()))
-    if (key != "StatusM.Caption") EXPECT_EQ(text, builtIn.at(key)) << key;
+    if (key != "StatusM.Caption") {
+      EXPECT_EQ(text, builtIn.at(key)) << key;
+    }
   EXPECT_TRUE(dialogs.Calls().size() == 1 && dialogs.Calls()[0].File.Filter == "Language Files |*.lng" &&
               dialogs.Calls()[0].File.InitialDir == TUiLanguage::LanguageDirectory());
 }

@@ -55,7 +55,8 @@ protected:
 };
 
 TEST_F(OpenStartFileTest, ARelativeNameOpensThePageByItsFullName) {
-  // The page's own folder becomes the current one, so its pictures resolve.
+  // The page's own folder is the one its pictures resolve against; the
+  // program's working folder stays where it was.
   for (const char* name : {"site/page.htm", "site/sub/../page.htm", "./site/page.htm"}) {
     SCOPED_TRACE(name);
     std::filesystem::current_path(pages.Path());
@@ -64,7 +65,8 @@ TEST_F(OpenStartFileTest, ARelativeNameOpensThePageByItsFullName) {
     EXPECT_EQ(window().windowTitle().toStdString(), pages.File("site/page.htm"));
     EXPECT_EQ(editor().Text(), "<html>\r\n<p>from the command line</p>\r\n</html>\r\n");
     EXPECT_FALSE(editor().Modified());
-    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(pages.File("site")));
+    EXPECT_EQ(window().Document().BaseFolder(), pages.File("site") + "/");
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::path(pages.Path()));
   }
   EXPECT_TRUE(dialogs.Calls().empty());
 }

@@ -8,7 +8,6 @@
 #include <QUrl>
 
 #include "app/documents/DocumentSession.h"
-#include "app/preview/LivePreview.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StatusCounts.h"
 #include "editor/SrcEdit.h"
@@ -24,8 +23,6 @@ void TOsnovnFRM::ConnectDocumentCommands() {
 }
 
 void TOsnovnFRM::DocumentShown(TDocumentArrival arrival) {
-  // A whole new text: the preview shows it from its top.
-  livePreview_->TextChanged(false);
   const QString fileName = QString::fromStdString(document_->FileName());
   switch (arrival) {
     case TDocumentArrival::New:

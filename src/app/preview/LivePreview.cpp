@@ -7,6 +7,7 @@
 #include "app/window/ProgramInfo.h"
 #include "app/window/StatusCounts.h"
 #include "editor/SrcEdit.h"
+#include "editor/SrcEditStringList.h"
 #include "platform/CodePage1251.h"
 #include "preview/viewer/HtmlPreview.h"
 
@@ -34,14 +35,17 @@ TLivePreview::TLivePreview(TSrcEdit& editor, preview::THtmlPreview& viewer, cons
     : editor_(editor), viewer_(viewer), session_(session) {
   timer_.setSingleShot(true);
   QObject::connect(&timer_, &QTimer::timeout, [this] { ReloadPending(); });
+  editor_.Lines().OnLinesChange.Add(this, [this](const TLinesChange& change) { LinesChanged(change); });
 }
+
+TLivePreview::~TLivePreview() { editor_.Lines().OnLinesChange.Remove(this); }
 
 // A reload waits for a pause in the typing as long as the last reload took,
 // so a page that is slow to lay out never holds back the keys: the edits in
 // between are taken in one reload of the latest text. Small pages reload at
-// once. A new document is shown as soon as the change that brought it ends.
-void TLivePreview::TextChanged(bool byUser) {
-  if (!byUser) {
+// once.
+void TLivePreview::LinesChanged(const TLinesChange& change) {
+  if (change.Kind == TLinesChangeKind::lcReplaced && !change.ByUser) {
     LivePreview = true;
     SyncSelection = true;
     newDocument_ = true;

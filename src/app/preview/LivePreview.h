@@ -12,6 +12,7 @@ namespace tessaly {
 
 class TDocumentSession;
 class TSrcEdit;
+struct TLinesChange;
 namespace preview {
 class THtmlPreview;
 }
@@ -25,11 +26,11 @@ TLinkAction LinkActionOf(const std::string& address);
 
 class TLivePreview {
 public:
+  // Listens to every change of the editor's lines until destroyed.
   TLivePreview(TSrcEdit& editor, preview::THtmlPreview& viewer, const TDocumentSession& session);
-
-  // The editor's text changed; `byUser` is false when a whole new text was
-  // shown (a document arrived), which the viewer shows from its top at once.
-  void TextChanged(bool byUser);
+  ~TLivePreview();
+  TLivePreview(const TLivePreview&) = delete;
+  TLivePreview& operator=(const TLivePreview&) = delete;
   // Runs a reload the edits since the last one still wait for.
   void ReloadPending();
   bool Pending() const { return pending_; }
@@ -46,6 +47,9 @@ public:
   bool SyncSelection = false;
 
 private:
+  // A whole new text put in by the program (a document arrived) is shown
+  // from its top as soon as the change ends; edits wait for a pause.
+  void LinesChanged(const TLinesChange& change);
   void Reload(bool keepPosition);
 
   TSrcEdit& editor_;

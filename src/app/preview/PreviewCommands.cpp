@@ -40,10 +40,8 @@ void TOsnovnFRM::ConnectPreviewCoupling() {
   };
 }
 
-void TOsnovnFRM::SrcEditChange() {
-  livePreview_->TextChanged(true);
-  UpdateStatusCounts();
-}
+// The live preview hears the editor's changes itself.
+void TOsnovnFRM::SrcEditChange() { UpdateStatusCounts(); }
 
 void TOsnovnFRM::ReloadPendingPreview() { livePreview_->ReloadPending(); }
 
