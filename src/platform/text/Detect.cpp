@@ -1,6 +1,8 @@
 #include "platform/text/Detect.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <string>
 #include <vector>
 
@@ -214,6 +216,14 @@ std::optional<Encoding> MetaScanner::Run() {
 bool IsUtf8WithMultiByte(std::string_view bytes) {
   bool multiByte = false;
   for (std::size_t i = 0; i < bytes.size();) {
+    if (i + 8 <= bytes.size()) {
+      std::uint64_t word;
+      std::memcpy(&word, bytes.data() + i, 8);
+      if ((word & 0x8080808080808080ULL) == 0) {
+        i += 8;
+        continue;
+      }
+    }
     if (static_cast<unsigned char>(bytes[i]) < 0x80) {
       ++i;
       continue;
@@ -267,6 +277,7 @@ std::optional<Encoding> FindXmlDeclaration(std::string_view bytes) {
 std::size_t CountInvalid(Encoding encoding, std::string_view bytes) {
   if (encoding == Encoding::Utf8) return CountInvalidUtf8(bytes);
   if (IsUtf16(encoding)) return Utf16ToUtf8(bytes, encoding == Encoding::Utf16BE).invalidCodeUnits;
+  if (!HasUndefinedBytes(encoding)) return 0;
   std::size_t invalid = 0;
   for (const char c : bytes)
     if (!IsDefinedByte(encoding, static_cast<unsigned char>(c))) ++invalid;

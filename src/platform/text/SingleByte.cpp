@@ -1,5 +1,6 @@
 #include <algorithm>
 #include <array>
+#include <iterator>
 #include <utility>
 
 #include "platform/text/SingleByteTables.h"
@@ -38,6 +39,17 @@ const std::array<ReverseTable, tables::kSingleByteCount>& ReverseTables() {
 char32_t SingleByteToUnicode(Encoding encoding, unsigned char byte) {
   if (byte < 0x80) return byte;
   return tables::kUpperHalves[TableIndex(encoding)][byte - 0x80];
+}
+
+bool HasUndefinedBytes(Encoding encoding) {
+  static const auto any = [] {
+    std::array<bool, tables::kSingleByteCount> result{};
+    for (std::size_t t = 0; t < result.size(); ++t)
+      result[t] = std::find(std::begin(tables::kUpperHalves[t]), std::end(tables::kUpperHalves[t]), kUndefinedByte) !=
+                  std::end(tables::kUpperHalves[t]);
+    return result;
+  }();
+  return any[TableIndex(encoding)];
 }
 
 int UnicodeToSingleByte(Encoding encoding, char32_t codePoint) {

@@ -20,6 +20,8 @@ inline constexpr char32_t kUndefinedByte = 0;
 // The code point of a byte in a single-byte encoding, or kUndefinedByte for
 // a byte of the upper half the encoding leaves undefined (byte 0 is U+0000).
 char32_t SingleByteToUnicode(Encoding encoding, unsigned char byte);
+// Whether any byte of the encoding is undefined (most windows-* have none).
+bool HasUndefinedBytes(Encoding encoding);
 inline bool IsDefinedByte(Encoding encoding, unsigned char byte) {
   return byte < 0x80 || SingleByteToUnicode(encoding, byte) != kUndefinedByte;
 }
