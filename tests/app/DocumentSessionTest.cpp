@@ -171,6 +171,33 @@ TEST_F(DocumentSessionTest, FailedSaveAsKeepsNameAndModified) {
   EXPECT_EQ(ReadFileBytes(folder.File("page.htm")), "x<p>page</p>\r\n" + FooterLine() + "\r\n");
 }
 
+// Open and Save change nothing but what the editor changed and the footer,
+// in the encoding and with the mark the file had.
+TEST_F(DocumentSessionTest, SavedFilesKeepTheirEncodingAndMark) {
+  const auto utf16le = [](const std::string& ascii) {
+    std::string bytes;
+    for (char c : ascii) bytes += std::string{c, '\0'};
+    return bytes;
+  };
+  const struct {
+    const char* what;
+    std::string bytes, footer;
+  } cases[] = {
+      {"UTF-16LE", "\xFF\xFE" + utf16le("<p>one</p>\r\n"), utf16le(FooterLine() + "\r\n")},
+      {"UTF-8 with a mark", "\xEF\xBB\xBF<p>\xC3\xA9</p>\r\n", FooterLine() + "\r\n"},
+      {"windows-1251", "<p>\xE9</p>\r\n", FooterLine() + "\r\n"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.what);
+    const std::string path = Page("encoded.htm", c.bytes);
+    dialogs.AnswerMessage(mrNo);
+    session.OpenDropped(path);
+    dialogs.AnswerMessage(mrOk);
+    session.Save();
+    EXPECT_EQ(ReadFileBytes(path), c.bytes + c.footer);
+  }
+}
+
 // The program's own sites open outside, whatever the letter case; any other
 // link is announced and left to the viewer.
 TEST(LinkActionTest, OnlyTheProgramsSitesOpenOutside) {

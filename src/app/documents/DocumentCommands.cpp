@@ -24,6 +24,7 @@ void TOsnovnFRM::ConnectDocumentCommands() {
 
 void TOsnovnFRM::DocumentShown(TDocumentArrival arrival) {
   const QString fileName = QString::fromStdString(document_->FileName());
+  EncodingStatus->setText(QString::fromStdString(FormatCaption(document_->Format())));
   switch (arrival) {
     case TDocumentArrival::New:
       StatusM->SetCaption(fileName);

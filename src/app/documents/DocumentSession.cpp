@@ -26,9 +26,10 @@ bool TDocumentSession::Modified() const { return editor_.Modified(); }
 std::string TDocumentSession::UntitledPath() const { return programDirectory_ + UntitledFileName; }
 
 void TDocumentSession::ShowDocument(const std::string& text, const std::string& fileName,
-                                    TDocumentArrival arrival) {
+                                    const TDocumentFormat& format, TDocumentArrival arrival) {
   const bool wasModified = editor_.Modified();
   fileName_ = fileName;
+  format_ = format;
   editor_.SetText(text);
   // The undo history belongs to the text that was replaced: undoing into
   // another document would mix the two.
@@ -53,7 +54,7 @@ void TDocumentSession::PromptSaveChanges() {
 void TDocumentSession::New() {
   // Save As without a question; its Cancel keeps the user's text.
   if (Modified()) SaveAs();
-  ShowDocument(NewPageText(), UntitledPath(), TDocumentArrival::New);
+  ShowDocument(NewPageText(), UntitledPath(), TDocumentFormat(), TDocumentArrival::New);
 }
 
 void TDocumentSession::Open() {
@@ -62,7 +63,7 @@ void TDocumentSession::Open() {
   openDialog_.FilterIndex = 1;
   if (!dialogs_.OpenFile(openDialog_)) return;
   const std::string path = openDialog_.FileName;
-  ShowDocument(ReadFileBytes(path), path, TDocumentArrival::Opened);
+  ShowFile(path, TDocumentArrival::Opened);
 }
 
 void TDocumentSession::ApplyTemplate(const std::vector<std::string>& lines) {
@@ -73,16 +74,22 @@ void TDocumentSession::ApplyTemplate(const std::vector<std::string>& lines) {
   }
   // The templates' pictures ship in the program directory's images/, where
   // the untitled page lives, so its relative references resolve there.
-  ShowDocument(text, UntitledPath(), TDocumentArrival::Template);
+  ShowDocument(text, UntitledPath(), TDocumentFormat(), TDocumentArrival::Template);
 }
 
 void TDocumentSession::OpenDropped(const std::string& path) {
   PromptSaveChanges();
-  ShowDocument(ReadFileBytes(path), path, TDocumentArrival::Dropped);
+  ShowFile(path, TDocumentArrival::Dropped);
+}
+
+void TDocumentSession::ShowFile(const std::string& path, TDocumentArrival arrival) {
+  const TDocumentText document = DocumentFromBytes(ReadFileBytes(path));
+  ShowDocument(document.Text, path, document.Format, arrival);
 }
 
 void TDocumentSession::Write(const std::string& path, bool addFooter) {
-  WriteFileAtomically(path, FileBytes(LinesToSave(editor_.Lines().Strings(), addFooter)));
+  // Written in the encoding the file was read in, with its mark.
+  WriteFileAtomically(path, FileBytesOf(FileBytes(LinesToSave(editor_.Lines().Strings(), addFooter)), format_));
 }
 
 void TDocumentSession::Saved(const std::string& path) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/documents/DocumentBytes.h"
 #include "platform/Dialogs.h"
 
 namespace tessaly {
@@ -28,6 +29,8 @@ public:
   // trailing separator: the document's own.
   std::string BaseFolder() const;
   bool Modified() const;
+  // How the text is stored in its file: the encoding and its mark.
+  const TDocumentFormat& Format() const { return format_; }
 
   // The commands. Cancel in a question or dialog raises EAbort, which ends
   // the calling command; a failing read or write raises its file error and
@@ -48,7 +51,9 @@ public:
 private:
   // The one step every arriving text takes. The file name is set first, so
   // whatever follows the editor's change sees the new document's folder.
-  void ShowDocument(const std::string& text, const std::string& fileName, TDocumentArrival arrival);
+  void ShowDocument(const std::string& text, const std::string& fileName, const TDocumentFormat& format,
+                    TDocumentArrival arrival);
+  void ShowFile(const std::string& path, TDocumentArrival arrival);
   void Write(const std::string& path, bool addFooter);
   void Saved(const std::string& path);
   std::string UntitledPath() const;
@@ -57,6 +62,7 @@ private:
   Dialogs& dialogs_;
   std::string programDirectory_;
   std::string fileName_;
+  TDocumentFormat format_;
   TFileDialogSpec openDialog_;
   TFileDialogSpec saveDialog_;
 };

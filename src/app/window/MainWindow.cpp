@@ -114,6 +114,7 @@ void TOsnovnFRM::BuildLayout() {
   WebBrowser = Component<TBrowserView>("WebBrowser");
   StatusM = Component<TMarqueePane>("StatusM");
   StatusPanel = Component<QLabel>("StatusPanel");
+  EncodingStatus = Component<QLabel>("EncodingStatus");
   ClockStatus = Component<TClockPane>("ClockStatus");
 
   PopupMenuControl = BuildBrowserPopupMenu(this);

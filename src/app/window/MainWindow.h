@@ -171,6 +171,7 @@ public:
   QMenu* PopupMenuControl = nullptr;
   TMarqueePane* StatusM = nullptr;
   QLabel* StatusPanel = nullptr;
+  QLabel* EncodingStatus = nullptr;
   TClockPane* ClockStatus = nullptr;
   QTimer* Timer1 = nullptr;
   strlib::TStrLibList ShablonList;

@@ -41,6 +41,13 @@ QWidget* BuildStatusBar(QWidget* parent) {
   counts->setFrameShadow(QFrame::Sunken);
   layout->addWidget(counts, 1);
 
+  // How the document is stored: its encoding and byte-order mark.
+  auto* encoding = new QLabel(bar);
+  encoding->setObjectName(QStringLiteral("EncodingStatus"));
+  encoding->setFrameShape(QFrame::Panel);
+  encoding->setFrameShadow(QFrame::Sunken);
+  layout->addWidget(encoding);
+
   auto* clock = new TClockPane(bar);
   clock->setObjectName(QStringLiteral("ClockStatus"));
   // Long dates of some locales need more than the designed width.

@@ -1,6 +1,6 @@
 #pragma once
 // The status bar under the editor: the `StatusM` marquee, the `StatusPanel`
-// counts and the `ClockStatus` clock.
+// counts, the `EncodingStatus` pane and the `ClockStatus` clock.
 
 class QWidget;
 

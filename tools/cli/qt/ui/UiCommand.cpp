@@ -72,6 +72,7 @@ Actions:
 
 Queries:
   print text | selection | caret | modified | filename | caption | status
+  print encoding           "encoding NAME", then " bom" and " invalid N" when they apply
   print marquee | viewer-text | viewer-selection | viewer-position | gutter
   print focus              SrcEdit, Viewer, WebBrowser, else the control's name or none
   print list NAME | component NAME | enabled NAME | checked NAME | browser-html

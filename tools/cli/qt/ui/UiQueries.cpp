@@ -10,6 +10,7 @@
 #include <QListWidget>
 #include <QWebEnginePage>
 
+#include "app/documents/DocumentSession.h"
 #include "app/languages/ComponentTexts.h"
 #include "app/window/MainWindow.h"
 #include "cli/qt/ui/UiDriver.h"
@@ -69,6 +70,8 @@ void CaretPosition(UiDriver& driver, const Words&) {
 }
 
 void Modified(UiDriver& driver, const Words&) { Output(std::string("modified ") + Bool(Editor(driver).Modified())); }
+void EncodingQuery(UiDriver& driver, const Words&) { Output(DescribeFormat(driver.Window().Document().Format())); }
+
 void FileName(UiDriver& driver, const Words&) { Output("filename " + Quoted(driver.Window().FileName())); }
 void Caption(UiDriver& driver, const Words&) { Output("caption " + Quoted(Utf8(driver.TargetWindow()->windowTitle()))); }
 void Status(UiDriver& driver, const Words&) { Output("status " + Quoted(Utf8(driver.Window().StatusPanel->text()))); }
@@ -180,6 +183,7 @@ const std::vector<UiVerb>& QueryVerbs() {
       {"caret", 0, 0, CaretPosition},
       {"modified", 0, 0, Modified},
       {"filename", 0, 0, FileName},
+      {"encoding", 0, 0, EncodingQuery},
       {"caption", 0, 0, Caption},
       {"status", 0, 0, Status},
       {"marquee", 0, 0, Marquee},
