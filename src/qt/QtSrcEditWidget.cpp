@@ -5,7 +5,6 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "qt/Cp1251Text.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtKeys.h"
 
@@ -95,11 +94,13 @@ void QtSrcEditWidget::keyPressEvent(QKeyEvent* event) {
   const QString text = event->text();
   const bool altOnly = (shift & ssAlt) && !(shift & ssCtrl);
   if (!text.isEmpty() && !altOnly && text != QStringLiteral("\x7f")) {
-    bool lossless = false;
-    const std::string bytes = Cp1251FromQString(text, &lossless);
-    // A character the code page cannot hold is refused rather than typed as '?'.
-    if (lossless)
-      for (const char c : bytes) editor_->KeyPress(c);
+    std::string bytes = codec_.Encode(text);
+    // One byte is one typed character; a character of several bytes (or a
+    // reference for one the encoding lacks) goes in whole, as one edit.
+    if (bytes.size() == 1)
+      editor_->KeyPress(bytes.front());
+    else if (!bytes.empty())
+      editor_->RunCommand(ecImeStr, '\0', &bytes);
   }
   event->accept();
 }
@@ -110,9 +111,8 @@ void QtSrcEditWidget::keyReleaseEvent(QKeyEvent* event) {
 
 void QtSrcEditWidget::inputMethodEvent(QInputMethodEvent* event) {
   if (event->commitString().isEmpty()) return;
-  bool lossless = false;
-  std::string text = Cp1251FromQString(event->commitString(), &lossless);
-  if (lossless) editor_->RunCommand(ecImeStr, '\0', &text);
+  std::string text = codec_.Encode(event->commitString());
+  editor_->RunCommand(ecImeStr, '\0', &text);
 }
 
 void QtSrcEditWidget::mousePressEvent(QMouseEvent* event) {
@@ -165,7 +165,7 @@ void QtSrcEditWidget::focusOutEvent(QFocusEvent* event) {
 
 void QtSrcEditWidget::StartDrag() {
   auto data = std::make_unique<SrcEditDragData>(*editor_);
-  data->setText(QStringFromCp1251(editor_->SelText()));
+  data->setText(codec_.Decode(editor_->SelText()));
   auto* drag = new QDrag(this);  // Qt deletes it when the drag ends
   drag->setMimeData(data.release());
   drag->exec(Qt::CopyAction | Qt::MoveAction, Qt::MoveAction);

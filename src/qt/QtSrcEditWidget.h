@@ -8,6 +8,7 @@
 #include <memory>
 
 #include "editor/SrcEdit.h"
+#include "qt/DocumentCodec.h"
 #include "qt/QtControlHost.h"
 
 namespace tessaly {
@@ -19,6 +20,8 @@ public:
   ~QtSrcEditWidget() override;
 
   TSrcEdit& Editor() { return *editor_; }
+  // Typed and dragged text in the document's encoding.
+  TDocumentCodec& Codec() { return codec_; }
   QtControlHost& Host() { return *host_; }
 
   // A key was released (the core has no use for releases; the window has).
@@ -51,6 +54,7 @@ private:
 
   std::unique_ptr<QtControlHost> host_;
   std::unique_ptr<TSrcEdit> editor_;
+  TDocumentCodec codec_;
 };
 
 }  // namespace tessaly

@@ -1,5 +1,5 @@
-// The clipboard keeps plain text in the code page and private formats as
-// bytes beside it, and a copy from the editor pastes back in its mode.
+// The clipboard keeps plain text in the document's encoding and private
+// formats as bytes beside it, and a copy from the editor pastes back in its mode.
 
 #include "qt/QtClipboard.h"
 
@@ -11,6 +11,7 @@
 
 #include "editor/SrcEdit.h"
 #include "platform/HeadlessControlHost.h"
+#include "platform/text/Encoding.h"
 
 namespace tessaly {
 namespace {
@@ -45,6 +46,21 @@ TEST(QtClipboard, ColumnBlockPastesBackAsAColumn) {
   editor.SetSelectionMode(smNormal);
   editor.PasteFromClipboard();
   EXPECT_EQ(editor.Text(), "babc\r\nedef\r\n");
+}
+
+// Copied from a UTF-8 document, pasted into a windows-1251 one: the bytes
+// are converted through the plain text, never pasted as they were.
+TEST(QtClipboard, ADocumentInAnotherEncodingTakesThePlainText) {
+  QtClipboard clipboard;
+  clipboard.Codec().SetEncoding(text::Encoding::Utf8);
+  ASSERT_TRUE(clipboard.SetContent("\xD0\x96\xE2\x86\x92", {{kSrcEditBlockFormat, "\x01\xD0\x96\xE2\x86\x92"}}));
+  EXPECT_EQ(QGuiApplication::clipboard()->text(), QString::fromUtf8("Ж→"));
+  EXPECT_TRUE(clipboard.HasFormat(kSrcEditBlockFormat));
+
+  clipboard.Codec().SetEncoding(text::Encoding::Windows1251);
+  EXPECT_FALSE(clipboard.HasFormat(kSrcEditBlockFormat));
+  EXPECT_EQ(clipboard.FormatData(kSrcEditBlockFormat), std::nullopt);
+  EXPECT_EQ(clipboard.Text(), "\xC6&#8594;");
 }
 
 }  // namespace

@@ -10,6 +10,7 @@
 #include <QScrollBar>
 #include <QWheelEvent>
 
+#include "platform/text/Encoding.h"
 #include "qt/QtCanvas.h"
 #include "qt/QtKeys.h"
 
@@ -58,14 +59,26 @@ TEST(QtKeys, MapsQtKeysToVirtualKeys) {
   EXPECT_EQ(ShiftStateOf(Qt::ShiftModifier | Qt::ControlModifier, Qt::LeftButton), ssShift | ssCtrl | ssLeft);
 }
 
-TEST_F(SrcEditWidgetTest, TypingCyrillicArrivesAsCodePageBytes) {
-  Key(0x42F, QString::fromUtf8("я"));
-  Key(Qt::Key_A, "a");
-  EXPECT_EQ(editor().LineText(1), "\xFF" "a");
-  // A character windows-1251 cannot hold changes nothing.
-  Key(0, QString::fromUtf8("中"));
-  EXPECT_EQ(editor().LineText(1), "\xFF" "a");
-  EXPECT_EQ(editor().CaretX(), 3);
+// Typed characters arrive as the document's bytes; one the encoding lacks
+// arrives as a character reference, never dropped and never as '?'.
+TEST_F(SrcEditWidgetTest, TypingArrivesInTheDocumentsEncoding) {
+  const struct {
+    text::Encoding encoding;
+    std::string line;
+  } cases[] = {
+      {text::Encoding::Windows1251, "\xFF" "a&#20013;"},
+      {text::Encoding::Utf8, "\xD1\x8F" "a\xE4\xB8\xAD"},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(text::Name(c.encoding)));
+    editor().SetText("");
+    widget.Codec().SetEncoding(c.encoding);
+    Key(0x42F, QString::fromUtf8("я"));
+    Key(Qt::Key_A, "a");
+    Key(0, QString::fromUtf8("中"));
+    EXPECT_EQ(editor().LineText(1), c.line);
+    EXPECT_EQ(editor().CaretX(), static_cast<int>(c.line.size()) + 1);
+  }
 }
 
 TEST_F(SrcEditWidgetTest, KeysRunTheirBindings) {

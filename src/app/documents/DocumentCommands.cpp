@@ -12,6 +12,7 @@
 #include "app/window/StatusCounts.h"
 #include "editor/SrcEdit.h"
 #include "qt/MarqueePane.h"
+#include "qt/QtClipboard.h"
 #include "qt/QtSrcEditWidget.h"
 
 #include <QTabWidget>
@@ -25,6 +26,9 @@ void TOsnovnFRM::ConnectDocumentCommands() {
 void TOsnovnFRM::DocumentShown(TDocumentArrival arrival) {
   const QString fileName = QString::fromStdString(document_->FileName());
   EncodingStatus->setText(QString::fromStdString(FormatCaption(document_->Format())));
+  // Typed, pasted, copied and dragged text follows the document's encoding.
+  SrcEdit->Codec().SetEncoding(document_->Format().Encoding);
+  clipboard_->Codec().SetEncoding(document_->Format().Encoding);
   switch (arrival) {
     case TDocumentArrival::New:
       StatusM->SetCaption(fileName);
