@@ -1,6 +1,7 @@
 #include "app/documents/DocumentBytes.h"
 
 #include "platform/text/Detect.h"
+#include "platform/text/Encode.h"
 #include "platform/text/Utf16.h"
 
 namespace tessaly {
@@ -39,6 +40,10 @@ std::string FileBytesOf(std::string_view text, const TDocumentFormat& format) {
     bytes += text;
   }
   return bytes;
+}
+
+std::string EncodeForDocument(std::string_view utf8, const TDocumentFormat& format) {
+  return text::Encode(text::IsUtf16(format.Encoding) ? text::Encoding::Utf8 : format.Encoding, utf8).bytes;
 }
 
 std::string DescribeFormat(const TDocumentFormat& format) {

@@ -31,6 +31,10 @@ TDocumentText DocumentFromBytes(std::string_view bytes);
 // The file bytes of the editor's text stored as `format` says.
 std::string FileBytesOf(std::string_view text, const TDocumentFormat& format);
 
+// UTF-8 text as the bytes the editor holds for a document stored as `format`
+// says; a character a single-byte encoding lacks becomes "&#N;".
+std::string EncodeForDocument(std::string_view utf8, const TDocumentFormat& format);
+
 // "encoding NAME", then " bom" and " invalid N" when they apply.
 std::string DescribeFormat(const TDocumentFormat& format);
 // What the status bar's encoding pane shows: "UTF-8 BOM", "windows-1251".

@@ -5,6 +5,7 @@
 #include "editor/SrcEditStringList.h"
 #include "platform/Exception.h"
 #include "platform/Files.h"
+#include "platform/CodePage1251.h"
 #include "platform/Paths.h"
 
 namespace tessaly {
@@ -22,6 +23,12 @@ std::string TDocumentSession::BaseFolder() const {
 }
 
 bool TDocumentSession::Modified() const { return editor_.Modified(); }
+
+std::string TDocumentSession::Encoded(const std::string& utf8) const { return EncodeForDocument(utf8, format_); }
+
+std::string TDocumentSession::EncodedFromCp1251(const std::string& bytes) const {
+  return Encoded(cp1251::ToUtf8(bytes));
+}
 
 std::string TDocumentSession::UntitledPath() const { return programDirectory_ + UntitledFileName; }
 

@@ -31,6 +31,11 @@ public:
   bool Modified() const;
   // How the text is stored in its file: the encoding and its mark.
   const TDocumentFormat& Format() const { return format_; }
+  // Text entering the document (UTF-8, or windows-1251 as snippet libraries
+  // and the entity table store it) as the document's bytes; a character the
+  // encoding lacks becomes a character reference.
+  std::string Encoded(const std::string& utf8) const;
+  std::string EncodedFromCp1251(const std::string& bytes) const;
 
   // The commands. Cancel in a question or dialog raises EAbort, which ends
   // the calling command; a failing read or write raises its file error and

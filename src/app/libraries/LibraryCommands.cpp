@@ -5,6 +5,7 @@
 #include <QTabWidget>
 #include <QToolButton>
 
+#include "app/documents/DocumentSession.h"
 #include "app/window/MainWindow.h"
 #include "app/libraries/SnippetEditing.h"
 #include "app/libraries/ScriptLibrary.h"
@@ -42,9 +43,14 @@ void TOsnovnFRM::TemplateButtonClick(int button) {
   ApplyTemplate(ShablonList.Items(kTemplateButtonEntries[button]).Lines());
 }
 
-void TOsnovnFRM::JavaListDblClick() { SrcEdit->Editor().SetSelText(snippetEditing_->JavaListDblClick()); }
+// Snippets and entities are stored in windows-1251; the document may not be.
+void TOsnovnFRM::JavaListDblClick() {
+  SrcEdit->Editor().SetSelText(document_->EncodedFromCp1251(snippetEditing_->JavaListDblClick()));
+}
 
-void TOsnovnFRM::SymbolListDblClick() { SrcEdit->Editor().SetSelText(SelectedSymbol(*SymbolList)); }
+void TOsnovnFRM::SymbolListDblClick() {
+  SrcEdit->Editor().SetSelText(document_->EncodedFromCp1251(SelectedSymbol(*SymbolList)));
+}
 
 void TOsnovnFRM::AddScriptJavaBtnClick() { snippetEditing_->AddScriptJavaBtnClick(this); }
 

@@ -6,12 +6,12 @@
 #include <QToolButton>
 
 #include "app/window/MainWindow.h"
+#include "app/documents/DocumentSession.h"
 #include "app/markup/MarkupTable.h"
 #include "app/markup/TextTransforms.h"
 #include "app/preview/BrowserPage.h"
 #include "editor/SrcEdit.h"
 #include "platform/BrowserDocument.h"
-#include "platform/CodePage1251.h"
 #include "qt/QtSrcEditWidget.h"
 #include "visual/WBEdit.h"
 
@@ -44,8 +44,8 @@ void TOsnovnFRM::MarkupButtonClick(const TMarkupCommand& command) {
 
 void TOsnovnFRM::SourceMarkup(const TMarkupCommand& command) {
   TSrcEdit& editor = SrcEdit->Editor();
-  const std::string open = cp1251::FromUtf8(command.Open);
-  const std::string close = cp1251::FromUtf8(command.Close);
+  const std::string open = document_->Encoded(command.Open);
+  const std::string close = document_->Encoded(command.Close);
   switch (command.Source) {
     case TSourceAction::Wrap:
       WrapSelection(editor, open, close);
@@ -61,14 +61,14 @@ void TOsnovnFRM::SourceMarkup(const TMarkupCommand& command) {
     case TSourceAction::LinkPrompt: {
       std::string address;
       if (!dialogs_.InputQuery(LinkCaption, LinkPromptText, address)) return;
-      WrapSelection(editor, LinkOpenText(cp1251::FromUtf8(address)), close);
+      WrapSelection(editor, LinkOpenText(document_->Encoded(address)), close);
       SrcEdit->setFocus();
       break;
     }
     case TSourceAction::ImagePrompt: {
       std::string reference = ImageDefault;
       if (!dialogs_.InputQuery(ImageCaption, ImagePromptText, reference)) return;
-      InsertText(editor, ImageText(cp1251::FromUtf8(reference)));
+      InsertText(editor, ImageText(document_->Encoded(reference)));
       break;
     }
     case TSourceAction::ColorPrompt: {
