@@ -23,7 +23,9 @@ TEST(SearchHistory, NewestFirstWithoutCaseDuplicates) {
       {"an empty text changes nothing", {"b"}, "", {"b"}},
       {"a text in another case replaces its entry", {"x", "abc", "y"}, "ABC", {"ABC", "x", "y"}},
       {"the same text moves to the top", {"x", "y"}, "y", {"y", "x"}},
-      {"Cyrillic letters compare ignoring case", {"\xC0\xC1", "z"}, "\xE0\xE1", {"\xE0\xE1", "z"}},
+      {"Cyrillic letters compare ignoring case", {"АБ", "z"}, "аб", {"аб", "z"}},
+      {"so do Latin and Greek ones", {"ÉTÉ", "ΣΟΦΙΑ"}, "σοφια", {"σοφια", "ÉTÉ"}},
+      {"different letters stay apart", {"при"}, "при\xCC\x81", {"при\xCC\x81", "при"}},
       {"the first search", {}, "a", {"a"}},
   };
   for (const HistoryCase& c : cases) {

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QToolButton>
 
+#include "app/documents/DocumentSession.h"
 #include "app/window/MainWindow.h"
 #include "app/search/TextSearchDialog.h"
 #include "platform/Shell.h"
@@ -52,7 +53,9 @@ void TOsnovnFRM::ShowSearchDialog() {
 void TOsnovnFRM::FindNextMatch(bool backward) {
   StatusPanel->clear();
   TSrcEdit& editor = SrcEdit->Editor();
-  if (editor.SearchReplace(Search.SearchText, std::string(), SearchOptions(Search, backward, ContinueFromCaret)) != 0)
+  // The search text is Unicode; the document holds its own encoding's bytes.
+  const std::string searched = document_->Encoded(Search.SearchText);
+  if (editor.SearchReplace(searched, std::string(), SearchOptions(Search, backward, ContinueFromCaret)) != 0)
     return;
   shell_.MessageBeep(MB_ICONINFORMATION);
   StatusPanel->setText(QStringLiteral("не найдено"));

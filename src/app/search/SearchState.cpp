@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/CodePage1251.h"
+#include "platform/text/CaseFold.h"
 #include "strlib/StrLibItem.h"
 
 namespace tessaly {
@@ -20,7 +20,7 @@ TSrcSearchOptions SearchOptions(const TSearchState& state, bool backward, bool c
 std::string AddToSearchHistory(std::vector<std::string>& history, const std::string& text) {
   if (text.empty()) return text;
   const auto same = std::find_if(history.begin(), history.end(),
-                                 [&](const std::string& entry) { return cp1251::SameText(entry, text); });
+                                 [&](const std::string& entry) { return text::FoldCase(entry) == text::FoldCase(text); });
   if (same != history.end()) history.erase(same);
   history.insert(history.begin(), text);
   return text;

@@ -16,6 +16,7 @@ struct TSearchState {
   bool SearchFromCaret = false;
   bool SearchSelectedOnly = false;
   bool SearchWholeWords = false;
+  // UTF-8, whatever the document's encoding.
   std::string SearchText;
   std::string SearchTextHistory;  // newest first, joined with CR LF
 };

@@ -11,7 +11,6 @@
 #include <QVBoxLayout>
 
 #include "app/search/SearchState.h"
-#include "qt/Cp1251Text.h"
 #include "qt/QtFonts.h"
 
 namespace tessaly {
@@ -103,19 +102,19 @@ void TTextSearchDialog::SetSearchSelectedOnly(bool value) { cbSearchSelectedOnly
 bool TTextSearchDialog::SearchWholeWords() const { return cbSearchWholeWords->isChecked(); }
 void TTextSearchDialog::SetSearchWholeWords(bool value) { cbSearchWholeWords->setChecked(value); }
 
-std::string TTextSearchDialog::SearchText() const { return Cp1251FromQString(cbSearchText->currentText()); }
-void TTextSearchDialog::SetSearchText(const std::string& value) { cbSearchText->setEditText(QStringFromCp1251(value)); }
+std::string TTextSearchDialog::SearchText() const { return cbSearchText->currentText().toStdString(); }
+void TTextSearchDialog::SetSearchText(const std::string& value) { cbSearchText->setEditText(QString::fromStdString(value)); }
 
 std::vector<std::string> TTextSearchDialog::HistoryEntries() const {
   std::vector<std::string> entries;
-  for (int i = 0; i < cbSearchText->count(); ++i) entries.push_back(Cp1251FromQString(cbSearchText->itemText(i)));
+  for (int i = 0; i < cbSearchText->count(); ++i) entries.push_back(cbSearchText->itemText(i).toStdString());
   return entries;
 }
 
 void TTextSearchDialog::SetHistoryEntries(const std::vector<std::string>& entries) {
   const QString text = cbSearchText->currentText();
   cbSearchText->clear();
-  for (const std::string& entry : entries) cbSearchText->addItem(QStringFromCp1251(entry));
+  for (const std::string& entry : entries) cbSearchText->addItem(QString::fromStdString(entry));
   cbSearchText->setEditText(text);
 }
 

@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QWebEnginePage>
+#include <cstdio>
 
 #include "app/documents/DocumentSession.h"
 #include "app/languages/ComponentTexts.h"
@@ -18,6 +19,7 @@
 #include "cli/qt/ui/UiViewerText.h"
 #include "platform/CodePage1251.h"
 #include "platform/Files.h"
+#include "platform/text/Decode.h"
 #include "qt/BrowserView.h"
 #include "qt/MarqueePane.h"
 #include "qt/QtPreviewWidget.h"
@@ -54,15 +56,35 @@ std::vector<std::string> SplitLines(const QString& text) {
 
 TSrcEdit& Editor(UiDriver& driver) { return driver.Window().SrcEdit->Editor(); }
 
+// Document bytes as the document's encoding reads them; a byte it cannot
+// read shows as \xNN.
+std::string ShownText(UiDriver& driver, std::string_view bytes) {
+  const text::Encoding encoding = driver.Window().Document().Format().Encoding;
+  const text::DecodedText decoded = text::Decode(text::IsUtf16(encoding) ? text::Encoding::Utf8 : encoding, bytes);
+  std::string shown;
+  for (size_t i = 0; i < decoded.characters.size(); ++i) {
+    const text::DecodedText::Character& c = decoded.characters[i];
+    if (c.valid) {
+      const size_t end = i + 1 < decoded.characters.size() ? decoded.characters[i + 1].text : decoded.text.size();
+      shown.append(decoded.text, c.text, end - c.text);
+    } else {
+      char hex[8];
+      std::snprintf(hex, sizeof hex, "\\x%02X", static_cast<unsigned char>(bytes[c.source]));
+      shown += hex;
+    }
+  }
+  return shown;
+}
+
 void Text(UiDriver& driver, const Words&) {
   const TSrcEditStringList& lines = Editor(driver).Lines();
-  for (int i = 0; i < lines.Count(); ++i) Output("| " + cp1251::ToUtf8(lines.Get(i)));
+  for (int i = 0; i < lines.Count(); ++i) Output("| " + ShownText(driver, lines.Get(i)));
 }
 
 void Selection(UiDriver& driver, const Words&) {
   TSrcEdit& editor = Editor(driver);
   Output("selection " + std::to_string(editor.SelStart()) + " " + std::to_string(editor.SelEnd()) + " " +
-         Quoted(cp1251::ToUtf8(editor.SelText())));
+         Quoted(ShownText(driver, editor.SelText())));
 }
 
 void CaretPosition(UiDriver& driver, const Words&) {
