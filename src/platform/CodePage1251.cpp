@@ -2,33 +2,13 @@
 
 #include <algorithm>
 #include <cstdint>
-#include <utility>
 
 #include "platform/Utf8.h"
+#include "platform/text/SingleByteTables.h"
 
 namespace tessaly::cp1251 {
 
 namespace {
-
-// Bytes 0x80..0xFF; the lower half is ASCII.
-constexpr char16_t kUpperHalf[128] = {
-    0x0402, 0x0403, 0x201A, 0x0453, 0x201E, 0x2026, 0x2020, 0x2021,
-    0x20AC, 0x2030, 0x0409, 0x2039, 0x040A, 0x040C, 0x040B, 0x040F,
-    0x0452, 0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-    0x0098, 0x2122, 0x0459, 0x203A, 0x045A, 0x045C, 0x045B, 0x045F,
-    0x00A0, 0x040E, 0x045E, 0x0408, 0x00A4, 0x0490, 0x00A6, 0x00A7,
-    0x0401, 0x00A9, 0x0404, 0x00AB, 0x00AC, 0x00AD, 0x00AE, 0x0407,
-    0x00B0, 0x00B1, 0x0406, 0x0456, 0x0491, 0x00B5, 0x00B6, 0x00B7,
-    0x0451, 0x2116, 0x0454, 0x00BB, 0x0458, 0x0405, 0x0455, 0x0457,
-    0x0410, 0x0411, 0x0412, 0x0413, 0x0414, 0x0415, 0x0416, 0x0417,
-    0x0418, 0x0419, 0x041A, 0x041B, 0x041C, 0x041D, 0x041E, 0x041F,
-    0x0420, 0x0421, 0x0422, 0x0423, 0x0424, 0x0425, 0x0426, 0x0427,
-    0x0428, 0x0429, 0x042A, 0x042B, 0x042C, 0x042D, 0x042E, 0x042F,
-    0x0430, 0x0431, 0x0432, 0x0433, 0x0434, 0x0435, 0x0436, 0x0437,
-    0x0438, 0x0439, 0x043A, 0x043B, 0x043C, 0x043D, 0x043E, 0x043F,
-    0x0440, 0x0441, 0x0442, 0x0443, 0x0444, 0x0445, 0x0446, 0x0447,
-    0x0448, 0x0449, 0x044A, 0x044B, 0x044C, 0x044D, 0x044E, 0x044F
-};
 
 constexpr ByteTable kLower = {
     0x00, 0x01, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B, 0x0C, 0x0D, 0x0E, 0x0F,
@@ -87,30 +67,12 @@ constexpr ByteTable kAlphaNumeric = {
     1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1, 1
 };
 
-// Code points of the upper half sorted for binary search, with their bytes.
-const std::array<std::pair<char16_t, unsigned char>, 128>& SortedUpperHalf() {
-  static const auto table = [] {
-    std::array<std::pair<char16_t, unsigned char>, 128> sorted{};
-    for (int i = 0; i < 128; ++i) sorted[i] = {kUpperHalf[i], static_cast<unsigned char>(0x80 + i)};
-    std::sort(sorted.begin(), sorted.end());
-    return sorted;
-  }();
-  return table;
-}
-
 }  // namespace
 
-char32_t ToUnicode(unsigned char byte) { return byte < 0x80 ? byte : kUpperHalf[byte - 0x80]; }
+// The code page is the text module's windows-1251, which defines every byte.
+char32_t ToUnicode(unsigned char byte) { return text::SingleByteToUnicode(text::Encoding::Windows1251, byte); }
 
-int FromUnicode(char32_t codePoint) {
-  if (codePoint < 0x80) return static_cast<int>(codePoint);
-  if (codePoint > 0xFFFF) return -1;
-  const auto& sorted = SortedUpperHalf();
-  const auto key = static_cast<char16_t>(codePoint);
-  auto it = std::lower_bound(sorted.begin(), sorted.end(), key,
-                             [](const auto& entry, char16_t k) { return entry.first < k; });
-  return it != sorted.end() && it->first == key ? it->second : -1;
-}
+int FromUnicode(char32_t codePoint) { return text::UnicodeToSingleByte(text::Encoding::Windows1251, codePoint); }
 
 const ByteTable& LowerTable() { return kLower; }
 const ByteTable& UpperTable() { return kUpper; }

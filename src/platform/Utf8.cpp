@@ -3,6 +3,7 @@
 namespace tessaly {
 
 void AppendUtf8(std::string& out, char32_t c) {
+  if (c > 0x10FFFF) c = 0xFFFD;
   if (c < 0x80) {
     out += static_cast<char>(c);
   } else if (c < 0x800) {

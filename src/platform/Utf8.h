@@ -7,6 +7,8 @@
 
 namespace tessaly {
 
+// A code point above U+10FFFF is written as U+FFFD; a lone surrogate is
+// written in the three bytes UTF-8 would give it.
 void AppendUtf8(std::string& out, char32_t codePoint);
 // Decodes the sequence at text[i] and advances i; a malformed byte decodes as
 // U+FFFD.

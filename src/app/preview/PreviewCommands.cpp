@@ -49,7 +49,6 @@ bool TOsnovnFRM::PreviewPending() const { return livePreview_->Pending(); }
 
 void TOsnovnFRM::SrcEditClick() {
   if (!livePreview_->SyncSelection) return;
-  livePreview_->ReloadPending();
   UpdateStatusCounts();
   livePreview_->SourceClicked(Viewer->height());
 }

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/Utf8.h"
 #include "platform/text/Decode.h"
 
 namespace tessaly::text {

@@ -2,29 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/Utf8.h"
 #include "platform/text/SingleByteTables.h"
 #include "platform/text/Stepping.h"
 
 namespace tessaly::text {
-
-void AppendUtf8(std::string& out, char32_t c) {
-  if (c > 0x10FFFF) c = kReplacementCharacter;
-  if (c < 0x80) {
-    out += static_cast<char>(c);
-  } else if (c < 0x800) {
-    out += static_cast<char>(0xC0 | (c >> 6));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else if (c < 0x10000) {
-    out += static_cast<char>(0xE0 | (c >> 12));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (c >> 18));
-    out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (c & 0x3F));
-  }
-}
 
 DecodedCharacter DecodeAt(Encoding encoding, std::string_view bytes, std::size_t offset) {
   const auto lead = static_cast<unsigned char>(bytes[offset]);

@@ -52,7 +52,5 @@ DecodedText Decode(Encoding encoding, std::string_view bytes);
 // Decodes without offsets; invalid bytes become U+FFFD and are counted.
 std::string DecodeToUtf8(Encoding encoding, std::string_view bytes, std::size_t* invalidBytes = nullptr);
 
-// Appends a code point as UTF-8 (code points above U+10FFFF as U+FFFD).
-void AppendUtf8(std::string& out, char32_t codePoint);
 
 }  // namespace tessaly::text

@@ -1,5 +1,6 @@
 #include "platform/text/Utf16.h"
 
+#include "platform/Utf8.h"
 #include "platform/text/Decode.h"
 #include "platform/text/Stepping.h"
 
