@@ -520,7 +520,7 @@ void TSrcEdit::UndoItemAdded(TSrcEditUndoList& list) {
   }
   UpdateModified();
   if (&list == undoList_.get() && !insideRedo_ && undoList_->LastKind() != ukGroupBreak) redoList_->Clear();
-  if (OnChange) OnChange(*this);
+  OnChange.Fire(*this);
 }
 
 void TSrcEdit::ClearUndoHistory() {

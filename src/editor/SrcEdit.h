@@ -21,6 +21,7 @@
 #include "editor/SrcSelectedColor.h"
 #include "highlight/CustomHighlighter.h"
 #include "platform/Clipboard.h"
+#include "platform/EventChain.h"
 #include "platform/ControlHost.h"
 #include "platform/Keys.h"
 
@@ -43,7 +44,8 @@ public:
   // Told before (after = false) and after each command; setting handled stops it.
   using THookedCommandEvent = std::function<void(TSrcEdit& sender, bool after, bool& handled,
                                                  TSrcEditorCommand& command, char& ch, void* data)>;
-  std::function<void(TSrcEdit&)> OnChange;
+  // After each recorded change, undo and redo: the text is in its new state.
+  TEventChain<TSrcEdit&> OnChange;
   std::function<void(TSrcEdit&, TSrcStatusChanges)> OnStatusChange;
   TProcessCommandEvent OnProcessCommand;
   TProcessCommandEvent OnProcessUserCommand;
@@ -205,6 +207,12 @@ public:
   // to. Clearing the undo history keeps the flag as it is; a change made
   // directly through Lines() does not touch it.
   bool Modified() const { return modified_; }
+  // A number for the text as it is now: every recorded change makes a new
+  // one, and undo and redo come back to the numbers the text had.
+  uint64_t TextState() const { return state_; }
+  // The next recorded change starts an undo step of its own, even when it
+  // is of the same kind as the last one.
+  void BreakUndoGroup();
   void SetModified(bool value);
 
   // ---- clipboard and search -----------------------------------------------

@@ -70,6 +70,8 @@ void TSrcEdit::EndPastEol(bool saved) {
   if (!saved && caretX_ > CaretColumnLimit(caretY_)) PlaceCaret(CaretXY(), false);
 }
 
+void TSrcEdit::BreakUndoGroup() { undoList_->InsertBreak(); }
+
 void TSrcEdit::MoveCaretSelecting(TBufferCoord from, TBufferCoord to, bool select) {
   if (options_.Has(eoGroupUndo)) undoList_->InsertBreak();
   LockPainting();

@@ -42,7 +42,9 @@ void TSrcEdit::PasteFromClipboard() {
     if (!block) throw ESrcEditError("Clipboard paste operation failed.");
     const TSrcSelectionMode mode =
         !block->empty() && static_cast<unsigned char>((*block)[0]) <= smColumn ? static_cast<TSrcSelectionMode>((*block)[0]) : smNormal;
-    const std::string text = block->empty() ? std::string() : block->substr(1, block->find('\0', 1) - 1);
+    // The block ends with a zero byte; any before it belong to the text.
+    std::string text = block->empty() ? std::string() : block->substr(1);
+    if (!text.empty() && text.back() == '\0') text.pop_back();
     ReplaceSelectionRecorded(text, ukPasteInsert, mode);
     if (mode == smColumn && !text.empty()) {
       // The caret goes below the block, in its left column.

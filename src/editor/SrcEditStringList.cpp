@@ -339,12 +339,12 @@ void TSrcEditStringList::LoadText(std::string_view bytes, bool* sawCr, bool* saw
   // Room for every line at once: the logical Capacity still grows step by
   // step, but the records are not moved again and again on big files.
   size_t breaks = 1;
-  for (char c : bytes) breaks += c == '\n' || c == '\r' || c == '\0';
+  for (char c : bytes) breaks += c == '\n' || c == '\r';
   lines_.reserve(lines_.size() + breaks);
   size_t pos = 0;
   while (pos < bytes.size()) {
     size_t end = pos;
-    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n' && bytes[end] != '\0') ++end;
+    while (end < bytes.size() && bytes[end] != '\r' && bytes[end] != '\n') ++end;
     Add(bytes.substr(pos, end - pos));
     pos = end;
     if (pos < bytes.size() && bytes[pos] == '\r') {
@@ -355,7 +355,6 @@ void TSrcEditStringList::LoadText(std::string_view bytes, bool* sawCr, bool* saw
       ++pos;
       if (sawLf) *sawLf = true;
     }
-    if (pos < bytes.size() && bytes[pos] == '\0') ++pos;
   }
 }
 

@@ -66,10 +66,12 @@ public:
   virtual std::string LanguageDisplayName() const;
 
   // The scanner. The text given to StartLine is not copied: it must stay alive
-  // and unchanged until the caller has finished with the line, and it is read
-  // up to its terminating zero byte.
-  virtual void StartLine(const char* text, int lineNumber) = 0;
-  void StartLine(const std::string& text, int lineNumber) { StartLine(text.c_str(), lineNumber); }
+  // and unchanged until the caller has finished with the line. It is read for
+  // `length` bytes, a zero byte among them being a character like any other,
+  // and a zero byte must follow them (as it does a std::string's).
+  virtual void StartLine(const char* text, size_t length, int lineNumber) = 0;
+  void StartLine(const std::string& text, int lineNumber) { StartLine(text.c_str(), text.size(), lineNumber); }
+  void StartLine(const char* text, int lineNumber) { StartLine(text, std::char_traits<char>::length(text), lineNumber); }
   void StartLine(std::string&& text, int lineNumber) = delete;
   virtual bool AtLineEnd() const = 0;
   virtual void NextToken() = 0;

@@ -35,7 +35,7 @@ const std::array<THtmlHighlighter::CharHandler, 256>& THtmlHighlighter::CharHand
     std::array<CharHandler, 256> handlers;
     handlers.fill(&THtmlHighlighter::WordProc);
     for (int c = 1; c <= 32; ++c) handlers[static_cast<size_t>(c)] = &THtmlHighlighter::SpaceProc;
-    handlers[0] = &THtmlHighlighter::LineEndProc;
+    handlers[0] = &THtmlHighlighter::ZeroByteProc;
     handlers[10] = &THtmlHighlighter::LineFeedProc;
     handlers[13] = &THtmlHighlighter::CarriageReturnProc;
     handlers['"'] = &THtmlHighlighter::QuoteProc;
@@ -126,8 +126,9 @@ std::string THtmlHighlighter::SampleText() const {
 
 std::string THtmlHighlighter::LanguageDisplayName() const { return "HTML document"; }
 
-void THtmlHighlighter::StartLine(const char* text, int) {
+void THtmlHighlighter::StartLine(const char* text, size_t length, int) {
   line_ = reinterpret_cast<const unsigned char*>(text);
+  lineLength_ = length;
   run_ = 0;
   // A pending entity belongs to the line it was found in.
   pendingEntityIndex_ = -1;
@@ -162,6 +163,17 @@ void THtmlHighlighter::SkipDigits() {
 }
 
 void THtmlHighlighter::LineEndProc() { tokenKind_ = LineEndToken; }
+
+// The scans stop at any zero byte; only the one after the line's last byte
+// ends it. One inside the line is a token of one byte in the current block.
+void THtmlHighlighter::ZeroByteProc() {
+  if (static_cast<size_t>(run_) >= lineLength_) {
+    LineEndProc();
+    return;
+  }
+  tokenKind_ = InState(CommentState) ? CommentToken : InState(AspState) ? AspToken : TextToken;
+  ++run_;
+}
 
 void THtmlHighlighter::LineFeedProc() {
   tokenKind_ = SpaceToken;

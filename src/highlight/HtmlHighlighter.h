@@ -37,7 +37,7 @@ public:
   std::string LanguageDisplayName() const override;
 
   using TSrcCustomHighlighter::StartLine;
-  void StartLine(const char* text, int lineNumber) override;
+  void StartLine(const char* text, size_t length, int lineNumber) override;
   bool AtLineEnd() const override { return tokenKind_ == HtmlTokenKind::LineEndToken; }
   void NextToken() override;
   std::string CurrentTokenText() const override;
@@ -64,6 +64,7 @@ private:
   void SkipDigits();
 
   void LineEndProc();
+  void ZeroByteProc();
   void LineFeedProc();
   void CarriageReturnProc();
   void SpaceProc();
@@ -91,6 +92,7 @@ private:
   std::array<TSrcHighlighterAttributes*, HtmlTokenKindCount> attriOfKind_{};
 
   const unsigned char* line_;
+  size_t lineLength_ = 0;
   int run_ = 0;
   int tokenStart_ = 0;
   HtmlTokenKind tokenKind_ = HtmlTokenKind::LineEndToken;

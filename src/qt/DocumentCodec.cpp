@@ -6,7 +6,7 @@
 namespace tessaly {
 
 text::Encoding TDocumentCodec::HeldAs() const {
-  return text::IsUtf16(encoding_) ? text::Encoding::Utf8 : encoding_;
+  return text::HeldEncoding(encoding_);
 }
 
 std::string TDocumentCodec::Encode(const QString& text) const {

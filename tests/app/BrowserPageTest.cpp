@@ -38,7 +38,7 @@ protected:
 TEST_F(ReplaceSourceTextTest, OneUndoGivesTheOldSourceBack) {
   editor.Lines().SetText("<HTML>\r\n<BODY>old</BODY>\r\n</HTML>\r\n");
   int changes = 0;
-  editor.OnChange = [&changes](TSrcEdit&) { ++changes; };
+  editor.OnChange.Add(&changes, [&changes](TSrcEdit&) { ++changes; });
 
   ASSERT_TRUE(ReplaceSourceText(editor, "<html><head></head><body>\n<b>new</b>\n</body></html>"));
   EXPECT_EQ(Lines(), (std::vector<std::string>{"<html><head></head><body>", "<b>new</b>", "</body></html>"}));

@@ -17,6 +17,7 @@
 #include "qt/BrowserView.h"
 #include "qt/ClockPane.h"
 #include "qt/MarqueePane.h"
+#include "platform/text/Encoding.h"
 #include "qt/SizePanel.h"
 
 namespace tessaly {
@@ -77,9 +78,13 @@ QAction* MenuItem(TOsnovnFRM& window, const char* name) {
 }  // namespace
 
 TEST_F(MainWindowTest, MainMenuHasItsMenusAndItemsInOrder) {
+  std::string encodings;
+  for (const text::Encoding encoding : text::AllEncodings())
+    encodings += (encodings.empty() ? "" : " | ") + std::string(text::Name(encoding));
   const std::vector<std::string> expected = {
-      "Файл {Создать... (Ctrl+N) | Открыть... (Ctrl+O) | - | Сохранить (Ctrl+S) | Сохранить как (Ctrl+Shift+S) | - | "
-      "E&xit (Alt+X)}",
+      "Файл {Создать... (Ctrl+N) | Открыть... (Ctrl+O) | - | Сохранить (Ctrl+S) | Сохранить как (Ctrl+Shift+S) | "
+      "Кодировка {Открыть заново в кодировке {" + encodings + "} | Преобразовать в {" + encodings +
+          "} | Кодировка новых страниц {" + encodings + "}} | - | E&xit (Alt+X)}",
       // Nothing selected and nothing cut or copied yet.
       "Правка {Копировать [off] | Вырезать [off] | Вставить [off] | Форматировать текст}",
       "Настройки {Язык(Language) {Русский | English | Другой...}}",

@@ -47,9 +47,9 @@ TEST(SrcEditStringList, LoadingSplitsLinesAndFindsTheBreakStyle) {
       {"", V{}, TLineBreakStyle::lbCrLf},
       {"\r\r", V{"", ""}, TLineBreakStyle::lbCr},
       {"\n\n", V{"", ""}, TLineBreakStyle::lbLf},
-      {std::string("a\0b", 3), V{"a", "b"}, TLineBreakStyle::lbCrLf},
-      {std::string("a\r\n\0b", 5), V{"a", "b"}, TLineBreakStyle::lbCrLf},
-      {std::string("a\0\0b", 4), V{"a", "", "b"}, TLineBreakStyle::lbCrLf},
+      {std::string("a\0b", 3), V{std::string("a\0b", 3)}, TLineBreakStyle::lbCrLf},
+      {std::string("a\r\n\0b", 5), V{"a", std::string("\0b", 2)}, TLineBreakStyle::lbCrLf},
+      {std::string("a\0\0b\0", 5), V{std::string("a\0\0b\0", 5)}, TLineBreakStyle::lbCrLf},
       {"\xCF\xF0\xE8\r\n", V{"\xCF\xF0\xE8"}, TLineBreakStyle::lbCrLf},
   };
   for (const auto& c : cases) {

@@ -134,7 +134,7 @@ TEST(Undo, EmptyListsChangeNothingAndRaiseNoChange) {
   EditorHarness h;
   h.Load("ab|");
   int changes = 0;
-  h.editor.OnChange = [&](TSrcEdit&) { ++changes; };
+  h.editor.OnChange.Add(&changes, [&](TSrcEdit&) { ++changes; });
   h.Run("ecUndo ecRedo");
   EXPECT_EQ(changes, 0);
   EXPECT_EQ(h.State(), "ab|");

@@ -23,7 +23,7 @@ public:
     return RegisterAttri(std::make_unique<TSrcHighlighterAttributes>(name));
   }
   TSrcHighlighterAttributes* StandardAttri(int) const override { return nullptr; }
-  void StartLine(const char*, int) override {}
+  void StartLine(const char*, size_t, int) override {}
   bool AtLineEnd() const override { return true; }
   void NextToken() override {}
   std::string CurrentTokenText() const override { return {}; }

@@ -35,7 +35,7 @@ std::vector<Token> ScanLine(THtmlHighlighter& highlighter, const std::string& li
     expectedStart += static_cast<int>(text.size());
     tokens.push_back({text, highlighter.TokenKind()});
   }
-  EXPECT_EQ(expectedStart, static_cast<int>(std::strlen(line.c_str()))) << "tokens cover the line: " << line;
+  EXPECT_EQ(expectedStart, static_cast<int>(line.size())) << "tokens cover the line: " << line;
   return tokens;
 }
 
@@ -158,6 +158,17 @@ TEST(HtmlHighlighter, TokenSequences) {
        {{"", TextToken}, {"", TextToken}, {"&amp;", AndToken}, {"x", TextToken}},
        TextState},
       {"empty line keeps the state", "", TagNameState, {}, TagNameState},
+      // A zero byte is a character: the scan goes on to the line's last byte.
+      {"zero byte in text", std::string("a\0b <i>", 7), TextState,
+       {{"a", TextToken}, {std::string(1, '\0'), TextToken}, {"b ", TextToken}, {"<", SymbolToken},
+        {"i", KeyToken}, {">", SymbolToken}},
+       TextState},
+      {"zero byte in a comment", std::string("x\0y-->z", 7), CommentState,
+       {{"x", CommentToken}, {std::string(1, '\0'), CommentToken}, {"y-->", CommentToken}, {"z", TextToken}},
+       TextState},
+      {"zero byte ending the line", std::string("<b>\0", 4), TextState,
+       {{"<", SymbolToken}, {"b", KeyToken}, {">", SymbolToken}, {std::string(1, '\0'), TextToken}},
+       TextState},
   };
   for (const ScanCase& c : cases) {
     THtmlHighlighter highlighter;

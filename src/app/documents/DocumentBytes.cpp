@@ -10,10 +10,7 @@ namespace {
 
 bool BigEndian(text::Encoding encoding) { return encoding == text::Encoding::Utf16BE; }
 
-}  // namespace
-
-TDocumentText DocumentFromBytes(std::string_view bytes) {
-  const text::Detection detection = text::Detect(bytes);
+TDocumentText DocumentAsDetected(std::string_view bytes, const text::Detection& detection) {
   TDocumentText document;
   TDocumentFormat& format = document.Format;
   format.Encoding = detection.encoding;
@@ -30,6 +27,22 @@ TDocumentText DocumentFromBytes(std::string_view bytes) {
   return document;
 }
 
+}  // namespace
+
+TDocumentText DocumentFromBytes(std::string_view bytes, text::Encoding defaultEncoding) {
+  return DocumentAsDetected(bytes, text::Detect(bytes, defaultEncoding));
+}
+
+TDocumentText DocumentFromBytesAs(std::string_view bytes, text::Encoding chosen) {
+  text::Detection detection;
+  detection.encoding = chosen;
+  // A mark of the chosen encoding is still a mark; any other is text.
+  const text::ByteOrderMarkMatch mark = text::FindByteOrderMark(bytes);
+  if (mark.length != 0 && mark.encoding == chosen) detection.bomLength = mark.length;
+  detection.invalidCount = text::CountInvalid(chosen, bytes.substr(detection.bomLength));
+  return DocumentAsDetected(bytes, detection);
+}
+
 std::string FileBytesOf(std::string_view text, const TDocumentFormat& format) {
   std::string bytes;
   if (format.Bom) bytes = std::string(text::ByteOrderMark(format.Encoding));
@@ -43,7 +56,7 @@ std::string FileBytesOf(std::string_view text, const TDocumentFormat& format) {
 }
 
 std::string EncodeForDocument(std::string_view utf8, const TDocumentFormat& format) {
-  return text::Encode(text::IsUtf16(format.Encoding) ? text::Encoding::Utf8 : format.Encoding, utf8).bytes;
+  return text::Encode(text::HeldEncoding(format.Encoding), utf8).bytes;
 }
 
 std::string DescribeFormat(const TDocumentFormat& format) {

@@ -19,6 +19,8 @@ struct TDocumentFormat {
   bool Bom = false;
   std::optional<unsigned char> OddLastByte;  // a UTF-16 file of odd length ends with it
   std::size_t InvalidCount = 0;  // bytes (UTF-16 code units) the encoding cannot read
+
+  bool operator==(const TDocumentFormat&) const = default;
 };
 
 struct TDocumentText {
@@ -27,7 +29,10 @@ struct TDocumentText {
 };
 
 // The encoding detected from the bytes, and the text the editor holds.
-TDocumentText DocumentFromBytes(std::string_view bytes);
+TDocumentText DocumentFromBytes(std::string_view bytes, text::Encoding defaultEncoding = text::kDefaultEncoding);
+// The bytes read in the encoding the user chose, whatever they declare; only
+// a byte-order mark of that encoding is taken as a mark.
+TDocumentText DocumentFromBytesAs(std::string_view bytes, text::Encoding chosen);
 // The file bytes of the editor's text stored as `format` says.
 std::string FileBytesOf(std::string_view text, const TDocumentFormat& format);
 

@@ -1,18 +1,22 @@
 // The window's document commands: one-line forwards to the document session,
 // what the window shows when a document arrives, and file drops.
 
+#include <QAction>
 #include <QDropEvent>
 #include <QLabel>
 #include <QList>
 #include <QMimeData>
 #include <QUrl>
 
+#include "app/documents/DefaultEncoding.h"
 #include "app/documents/DocumentSession.h"
+#include "app/window/MainMenu.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StatusCounts.h"
 #include "editor/SrcEdit.h"
 #include "qt/MarqueePane.h"
 #include "qt/QtClipboard.h"
+#include "platform/ProgramDirectory.h"
 #include "qt/QtSrcEditWidget.h"
 
 #include <QTabWidget>
@@ -21,14 +25,55 @@ namespace tessaly {
 
 void TOsnovnFRM::ConnectDocumentCommands() {
   document_->OnShown = [this](TDocumentArrival arrival) { DocumentShown(arrival); };
+  document_->OnFormatChanged = [this] { DocumentFormatChanged(); };
+  document_->SetDefaultEncoding(ReadDefaultEncoding(SettingsFileName()));
+  for (const text::Encoding encoding : text::AllEncodings()) {
+    const auto connectItem = [this, encoding](const char* prefix, void (TOsnovnFRM::*handler)(text::Encoding)) {
+      QAction* item = Component<QAction>(EncodingItemName(prefix, encoding).c_str());
+      connect(item, &QAction::triggered, this, [this, handler, encoding] {
+        RunCommand([this, handler, encoding] { (this->*handler)(encoding); });
+      });
+      return item;
+    };
+    connectItem(kReopenItemPrefix, &TOsnovnFRM::ReopenWithEncoding);
+    connectItem(kConvertItemPrefix, &TOsnovnFRM::ConvertToEncoding);
+    QAction* defaultItem = connectItem(kDefaultItemPrefix, &TOsnovnFRM::ChooseDefaultEncoding);
+    defaultItem->setCheckable(true);
+    defaultItem->setChecked(encoding == document_->DefaultEncoding());
+  }
 }
 
-void TOsnovnFRM::DocumentShown(TDocumentArrival arrival) {
-  const QString fileName = QString::fromStdString(document_->FileName());
+void TOsnovnFRM::DocumentFormatChanged() {
   EncodingStatus->setText(QString::fromStdString(FormatCaption(document_->Format())));
   // Typed, pasted, copied and dragged text follows the document's encoding.
   SrcEdit->Codec().SetEncoding(document_->Format().Encoding);
   clipboard_->Codec().SetEncoding(document_->Format().Encoding);
+}
+
+void TOsnovnFRM::ReopenWithEncoding(text::Encoding encoding) { document_->ReopenWith(encoding); }
+
+void TOsnovnFRM::ConvertToEncoding(text::Encoding encoding) { document_->ConvertTo(encoding); }
+
+void TOsnovnFRM::ChooseDefaultEncoding(text::Encoding encoding) {
+  // The check marks show the setting as it stands, also when writing failed.
+  const auto showChoice = [this] {
+    for (const text::Encoding each : text::AllEncodings())
+      Component<QAction>(EncodingItemName(kDefaultItemPrefix, each).c_str())
+          ->setChecked(each == document_->DefaultEncoding());
+  };
+  try {
+    WriteDefaultEncoding(SettingsFileName(), encoding);
+  } catch (...) {
+    showChoice();
+    throw;
+  }
+  document_->SetDefaultEncoding(encoding);
+  showChoice();
+}
+
+void TOsnovnFRM::DocumentShown(TDocumentArrival arrival) {
+  const QString fileName = QString::fromStdString(document_->FileName());
+  DocumentFormatChanged();
   switch (arrival) {
     case TDocumentArrival::New:
       StatusM->SetCaption(fileName);

@@ -1,5 +1,8 @@
 #include "app/documents/DocumentSession.h"
 
+#include <algorithm>
+#include <optional>
+
 #include "app/documents/DocumentText.h"
 #include "editor/SrcEdit.h"
 #include "editor/SrcEditStringList.h"
@@ -10,12 +13,28 @@
 
 namespace tessaly {
 
+namespace {
+
+// The editor's lines joined by CR LF, without a break after the last, as a
+// whole-text replacement takes them.
+std::string WholeText(const TSrcEdit& editor) {
+  std::string text = editor.Lines().Text();
+  if (text.size() >= 2) text.resize(text.size() - 2);
+  return text;
+}
+
+}  // namespace
+
 TDocumentSession::TDocumentSession(TSrcEdit& editor, Dialogs& dialogs, std::string programDirectory)
     : editor_(editor),
       dialogs_(dialogs),
       programDirectory_(std::move(programDirectory)),
       openDialog_(HtmlFileDialogSpec()),
-      saveDialog_(HtmlFileDialogSpec()) {}
+      saveDialog_(HtmlFileDialogSpec()) {
+  editor_.OnChange.Add(this, [this](TSrcEdit&) { FollowTextState(); });
+}
+
+TDocumentSession::~TDocumentSession() { editor_.OnChange.Remove(this); }
 
 std::string TDocumentSession::BaseFolder() const {
   const std::string folder = ExtractFilePath(fileName_);
@@ -37,6 +56,7 @@ void TDocumentSession::ShowDocument(const std::string& text, const std::string& 
   const bool wasModified = editor_.Modified();
   fileName_ = fileName;
   format_ = format;
+  formatAtState_.clear();
   editor_.SetText(text);
   // The undo history belongs to the text that was replaced: undoing into
   // another document would mix the two.
@@ -61,7 +81,8 @@ void TDocumentSession::PromptSaveChanges() {
 void TDocumentSession::New() {
   // Save As without a question; its Cancel keeps the user's text.
   if (Modified()) SaveAs();
-  ShowDocument(NewPageText(), UntitledPath(), TDocumentFormat(), TDocumentArrival::New);
+  const auto [text, format] = InDefaultEncoding(NewPageText());
+  ShowDocument(text, UntitledPath(), format, TDocumentArrival::New);
 }
 
 void TDocumentSession::Open() {
@@ -81,7 +102,8 @@ void TDocumentSession::ApplyTemplate(const std::vector<std::string>& lines) {
   }
   // The templates' pictures ship in the program directory's images/, where
   // the untitled page lives, so its relative references resolve there.
-  ShowDocument(text, UntitledPath(), TDocumentFormat(), TDocumentArrival::Template);
+  const auto [page, format] = InDefaultEncoding(text);
+  ShowDocument(page, UntitledPath(), format, TDocumentArrival::Template);
 }
 
 void TDocumentSession::OpenDropped(const std::string& path) {
@@ -90,8 +112,87 @@ void TDocumentSession::OpenDropped(const std::string& path) {
 }
 
 void TDocumentSession::ShowFile(const std::string& path, TDocumentArrival arrival) {
-  const TDocumentText document = DocumentFromBytes(ReadFileBytes(path));
+  const TDocumentText document = DocumentFromBytes(ReadFileBytes(path), defaultEncoding_);
   ShowDocument(document.Text, path, document.Format, arrival);
+}
+
+std::pair<std::string, TDocumentFormat> TDocumentSession::InDefaultEncoding(const std::string& cp1251Text) const {
+  TDocumentFormat format;
+  format.Encoding = defaultEncoding_;
+  format.Bom = text::IsUtf16(defaultEncoding_);
+  return {EncodeForDocument(cp1251::ToUtf8(cp1251Text), format), format};
+}
+
+void TDocumentSession::ReopenWith(text::Encoding encoding) {
+  PromptSaveChanges();
+  const std::string path = fileName_;
+  const TDocumentText document = DocumentFromBytesAs(ReadFileBytes(path), encoding);
+  ShowDocument(document.Text, path, document.Format, TDocumentArrival::Opened);
+}
+
+void TDocumentSession::ConvertTo(text::Encoding encoding) {
+  if (encoding == format_.Encoding) return;
+  const TConversion conversion = ConvertText(WholeText(editor_), format_.Encoding, encoding);
+  if (conversion.Invalid > 0) {
+    dialogs_.MessageDlg(UnreadableBytesMessage(format_.Encoding, conversion), std::string(), TMsgDlgType::mtError,
+                        mbOK, mbOK);
+    throw EAbort();
+  }
+  if (conversion.Unrepresentable > 0 &&
+      dialogs_.MessageDlg(UnrepresentableQuestion(encoding, conversion), std::string(),
+                          TMsgDlgType::mtConfirmation, mbYes | mbCancel, mbYes) != mrYes)
+    throw EAbort();
+  TDocumentFormat converted;
+  converted.Encoding = encoding;
+  converted.Bom = text::IsUtf16(encoding);  // UTF-16 is known by its mark
+  // Both sides of the edit keep their formats, for undo and redo.
+  formatAtState_[editor_.TextState()] = format_;
+  ReplaceWholeText(conversion.Text);
+  formatAtState_[editor_.TextState()] = converted;
+  SetFormat(converted);
+
+  const std::optional<TTextEdit> declaration = CharsetDeclarationEdit(conversion.Text, encoding);
+  if (declaration && dialogs_.MessageDlg(DeclarationQuestion(encoding, *declaration), std::string(),
+                                         TMsgDlgType::mtConfirmation, mbYes | mbNo, mbYes) == mrYes)
+    ApplyEdit(*declaration);
+}
+
+void TDocumentSession::ReplaceWholeText(const std::string& text) {
+  // Recorded even when the bytes stay the same (UTF-8 to UTF-16, ASCII), so
+  // that one Undo always takes the conversion back.
+  const int caretLine = editor_.CaretY();
+  editor_.BreakUndoGroup();
+  editor_.SelectAll();
+  editor_.SetSelText(text);
+  editor_.BreakUndoGroup();
+  editor_.SetCaretXY({1, std::min(caretLine, std::max(1, editor_.Lines().Count()))});
+}
+
+void TDocumentSession::ApplyEdit(const TTextEdit& edit) {
+  const std::string text = WholeText(editor_);
+  const auto coordOf = [&text](std::size_t offset) {
+    const std::size_t lineStart = text.rfind("\r\n", offset == 0 ? 0 : offset - 1);
+    const std::size_t column = lineStart == std::string::npos ? offset : offset - lineStart - 2;
+    int line = 1;
+    for (std::size_t at = text.find("\r\n"); at != std::string::npos && at < offset; at = text.find("\r\n", at + 2))
+      ++line;
+    return TBufferCoord{static_cast<int>(column) + 1, line};
+  };
+  const TBufferCoord start = coordOf(edit.Offset);
+  const TBufferCoord end = coordOf(edit.Offset + edit.Length);
+  editor_.PlaceCaretAndSelection(end, start, end);
+  editor_.SetSelText(edit.Replacement);
+  editor_.BreakUndoGroup();
+}
+
+void TDocumentSession::SetFormat(const TDocumentFormat& format) {
+  format_ = format;
+  if (OnFormatChanged) OnFormatChanged();
+}
+
+void TDocumentSession::FollowTextState() {
+  const auto known = formatAtState_.find(editor_.TextState());
+  if (known != formatAtState_.end() && !(known->second == format_)) SetFormat(known->second);
 }
 
 void TDocumentSession::Write(const std::string& path, bool addFooter) {

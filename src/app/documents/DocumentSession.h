@@ -5,11 +5,14 @@
 // arrives goes through one step, ShowDocument; the live preview follows the
 // editor's text from there. Nothing here needs a window.
 
+#include <cstdint>
 #include <functional>
+#include <map>
 #include <string>
 #include <vector>
 
 #include "app/documents/DocumentBytes.h"
+#include "app/documents/EncodingChange.h"
 #include "platform/Dialogs.h"
 
 namespace tessaly {
@@ -23,6 +26,9 @@ class TDocumentSession {
 public:
   // `programDirectory` ends with a separator; untitled pages live there.
   TDocumentSession(TSrcEdit& editor, Dialogs& dialogs, std::string programDirectory);
+  ~TDocumentSession();
+  TDocumentSession(const TDocumentSession&) = delete;
+  TDocumentSession& operator=(const TDocumentSession&) = delete;
 
   const std::string& FileName() const { return fileName_; }
   // The folder relative references of the page resolve against, with a
@@ -31,6 +37,9 @@ public:
   bool Modified() const;
   // How the text is stored in its file: the encoding and its mark.
   const TDocumentFormat& Format() const { return format_; }
+  // The encoding of new pages and of files that declare none (a setting).
+  text::Encoding DefaultEncoding() const { return defaultEncoding_; }
+  void SetDefaultEncoding(text::Encoding encoding) { defaultEncoding_ = encoding; }
   // Text entering the document (UTF-8, or windows-1251 as snippet libraries
   // and the entity table store it) as the document's bytes; a character the
   // encoding lacks becomes a character reference.
@@ -49,9 +58,18 @@ public:
   void SaveAs();
   // Asks whether to save unsaved changes: Yes saves, No goes on, Cancel aborts.
   void PromptSaveChanges();
+  // Reads the document's file again in the encoding the user chose.
+  void ReopenWith(text::Encoding encoding);
+  // Converts the whole text into `encoding` as one undoable edit, asking
+  // first when the encoding lacks some of its characters; then offers to
+  // make the page declare it, as one more.
+  void ConvertTo(text::Encoding encoding);
 
   // After a text was shown in the editor.
   std::function<void(TDocumentArrival)> OnShown;
+  // After the format changed without a new text: a conversion, or undo and
+  // redo across one.
+  std::function<void()> OnFormatChanged;
 
 private:
   // The one step every arriving text takes. The file name is set first, so
@@ -62,12 +80,23 @@ private:
   void Write(const std::string& path, bool addFooter);
   void Saved(const std::string& path);
   std::string UntitledPath() const;
+  // Text in windows-1251, as templates and the new page are stored, in the
+  // default encoding's format.
+  std::pair<std::string, TDocumentFormat> InDefaultEncoding(const std::string& cp1251Text) const;
+  void ReplaceWholeText(const std::string& text);
+  void ApplyEdit(const TTextEdit& edit);
+  void SetFormat(const TDocumentFormat& format);
+  // Undo and redo bring back the format a converted text had.
+  void FollowTextState();
 
   TSrcEdit& editor_;
   Dialogs& dialogs_;
   std::string programDirectory_;
   std::string fileName_;
   TDocumentFormat format_;
+  text::Encoding defaultEncoding_ = text::kDefaultEncoding;
+  // The formats of the texts on each side of a conversion, by text state.
+  std::map<uint64_t, TDocumentFormat> formatAtState_;
   TFileDialogSpec openDialog_;
   TFileDialogSpec saveDialog_;
 };

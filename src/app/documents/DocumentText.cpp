@@ -1,9 +1,11 @@
 #include "app/documents/DocumentText.h"
 
 #include <algorithm>
+#include <cstdio>
 
 #include "app/window/ProgramInfo.h"
 #include "platform/CodePage1251.h"
+#include "platform/Utf8.h"
 
 namespace tessaly {
 
@@ -61,5 +63,41 @@ std::string SaveChangesQuestion(const std::string& fileName) {
 }
 
 std::string FileSavedMessage(const std::string& fileName) { return "Файл сохранен:\r" + fileName; }
+
+namespace {
+
+std::string PlaceText(const TTextPlace& place) {
+  return "строка " + std::to_string(place.Line) + ", столбец " + std::to_string(place.Column);
+}
+
+std::string CodePointText(char32_t codePoint) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "U+%04X", static_cast<unsigned>(codePoint));
+  std::string shown;
+  AppendUtf8(shown, codePoint);
+  return "«" + shown + "» (" + hex + ")";
+}
+
+}  // namespace
+
+std::string UnreadableBytesMessage(text::Encoding from, const TConversion& conversion) {
+  return "Текст не преобразован: в нём есть байты, которые кодировка " + std::string(text::Name(from)) +
+         " не читает (первый: " + PlaceText(conversion.FirstInvalidPlace) + "; всего: " +
+         std::to_string(conversion.Invalid) +
+         ").\nОткройте файл заново в его настоящей кодировке или удалите эти байты.";
+}
+
+std::string UnrepresentableQuestion(text::Encoding to, const TConversion& conversion) {
+  return "В кодировке " + std::string(text::Name(to)) + " нет символа " +
+         CodePointText(conversion.FirstUnrepresentable) + ", " + PlaceText(conversion.FirstUnrepresentablePlace) +
+         "; всего таких символов: " + std::to_string(conversion.Unrepresentable) +
+         ".\nЗаписать их ссылками &#N; (браузер покажет те же символы)?";
+}
+
+std::string DeclarationQuestion(text::Encoding to, const TTextEdit& edit) {
+  const std::string name(text::Name(to));
+  if (edit.Length > 0) return "Страница объявляет другую кодировку. Исправить объявление на " + name + "?";
+  return "Страница не объявляет свою кодировку. Добавить <meta charset=\"" + name + "\">?";
+}
 
 }  // namespace tessaly

@@ -1,11 +1,12 @@
 #pragma once
 // What the document commands put into the text and the saved file: the new
 // page, the footer every saved file receives, and the bytes written.
-// Everything here is windows-1251 bytes.
+// Everything here is windows-1251 bytes; messages are UTF-8.
 
 #include <string>
 #include <vector>
 
+#include "app/documents/EncodingChange.h"
 #include "platform/Dialogs.h"
 
 namespace tessaly {
@@ -38,5 +39,13 @@ std::vector<std::string> LinesToSave(std::vector<std::string> lines, bool addFoo
 std::string SaveChangesQuestion(const std::string& fileName);
 // "Файл сохранен:\r" + PATH (UTF-8).
 std::string FileSavedMessage(const std::string& fileName);
+
+// Why a text was not converted: bytes its encoding cannot read (UTF-8).
+std::string UnreadableBytesMessage(text::Encoding from, const TConversion& conversion);
+// Whether to write what `to` lacks as character references (UTF-8).
+std::string UnrepresentableQuestion(text::Encoding to, const TConversion& conversion);
+// Whether to make the page declare `to`: its declaration rewritten or one
+// added (UTF-8).
+std::string DeclarationQuestion(text::Encoding to, const TTextEdit& edit);
 
 }  // namespace tessaly

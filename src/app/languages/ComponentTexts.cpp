@@ -149,7 +149,8 @@ void CollectComponents(const QObject& parent, std::vector<QObject*>& components)
     // Another form's window is that form's, with its components.
     if (qobject_cast<QDialog*>(child) != nullptr) continue;
     const QString name = child->objectName();
-    if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_"))) components.push_back(child);
+    if (!name.isEmpty() && !name.startsWith(QLatin1String("qt_")) && !child->property(kSameInEveryLanguage).toBool())
+      components.push_back(child);
     CollectComponents(*child, components);
   }
 }

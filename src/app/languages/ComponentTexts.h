@@ -30,8 +30,14 @@ std::optional<TTextProperty> TextPropertyNamed(std::string_view name);
 // Sets one text; false (and nothing changed) when the kind has no such text.
 bool SetComponentText(QObject& component, TTextProperty property, const QString& value);
 
+// A component whose text is the same in every language (an encoding's name)
+// carries this property set to true and is no component of the language
+// files.
+inline constexpr const char* kSameInEveryLanguage = "sameInEveryLanguage";
+
 // The components a window owns, in creation order: its named objects, other
-// than the toolkit's own parts and the windows of other forms it parents.
+// than the toolkit's own parts, those the same in every language, and the
+// windows of other forms it parents.
 std::vector<QObject*> OwnedComponents(const QObject& window);
 // The owned component of that name, or none.
 QObject* OwnedComponent(const QObject& window, const QString& name);

@@ -29,7 +29,7 @@ constexpr uint16_t DeleteKey = 46;
 
 void TOsnovnFRM::ConnectPreviewCoupling() {
   livePreview_ = std::make_unique<TLivePreview>(SrcEdit->Editor(), Viewer->Viewer(), *document_);
-  SrcEdit->Editor().OnChange = [this](TSrcEdit&) { SrcEditChange(); };
+  SrcEdit->Editor().OnChange.Add(this, [this](TSrcEdit&) { SrcEditChange(); });
   SrcEdit->OnClick = [this] { RunCommand([this] { SrcEditClick(); }); };
   SrcEdit->OnKeyUp = [this](uint16_t key, TShiftState) { RunCommand([this, key] { SrcEditKeyUp(key); }); };
   Viewer->OnMouseUp = [this] { RunCommand([this] { ViewerMouseUp(); }); };

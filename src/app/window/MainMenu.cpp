@@ -4,9 +4,18 @@
 #include <QMenu>
 #include <QMenuBar>
 
+#include <deque>
+#include <string>
+
 #include "app/window/MenuSpec.h"
 
 namespace tessaly {
+
+std::string EncodingItemName(std::string_view prefix, text::Encoding encoding) {
+  std::string name(prefix);
+  for (const char c : text::Name(encoding)) name += c == '-' ? '_' : c;
+  return name;
+}
 
 namespace {
 
@@ -16,10 +25,38 @@ struct TTopMenuSpec {
   std::vector<TMenuItemSpec> Items;
 };
 
+// One item per encoding, captioned with its name; EncodingItemName names it.
+std::vector<TMenuItemSpec> EncodingItems(const char* prefix) {
+  // The specs hold pointers: the names live as long as the program.
+  static std::deque<std::string> names;
+  std::vector<TMenuItemSpec> items;
+  for (const text::Encoding encoding : text::AllEncodings()) {
+    const std::string& name = names.emplace_back(EncodingItemName(prefix, encoding));
+    const std::string& caption = names.emplace_back(text::Name(encoding));
+    items.push_back({name.c_str(), caption.c_str(), nullptr, true, {}, true});
+  }
+  return items;
+}
+
 const std::vector<TTopMenuSpec>& MainMenuTable() {
   static const std::vector<TTopMenuSpec> table = {
       // Items without a caption are commands of the window's command table.
-      {"File1", "Файл", {{"New1"}, {"Open1"}, {"N1", "-"}, {"Save1"}, {"Saveas1"}, {"N2", "-"}, {"ExitItem"}}},
+      {"File1",
+       "Файл",
+       {{"New1"},
+        {"Open1"},
+        {"N1", "-"},
+        {"Save1"},
+        {"Saveas1"},
+        {"EncodingMenu",
+         "Кодировка",
+         nullptr,
+         true,
+         {{"ReopenMenu", "Открыть заново в кодировке", nullptr, true, EncodingItems(kReopenItemPrefix)},
+          {"ConvertMenu", "Преобразовать в", nullptr, true, EncodingItems(kConvertItemPrefix)},
+          {"DefaultEncodingMenu", "Кодировка новых страниц", nullptr, true, EncodingItems(kDefaultItemPrefix)}}},
+        {"N2", "-"},
+        {"ExitItem"}}},
       {"Edit1", "Правка", {{"Copy1"}, {"Cut1"}, {"Paste1"}, {"FormatTextBTN"}}},
       {"Settings1", "Настройки",
        {{"Language1", "Язык(Language)", nullptr, true, {{"Ruslang"}, {"LanguageEnglish1"}, {"Ruslang2"}}}}},

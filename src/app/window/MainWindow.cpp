@@ -72,8 +72,9 @@ T* TOsnovnFRM::Component(const char* name) const {
   Q_ASSERT_X(component != nullptr, "TOsnovnFRM", name);
   return component;
 }
-// The command files by area look up their tool buttons too.
+// The command files by area look up their tool buttons and menu items too.
 template QToolButton* TOsnovnFRM::Component<QToolButton>(const char* name) const;
+template QAction* TOsnovnFRM::Component<QAction>(const char* name) const;
 
 void TOsnovnFRM::PlaceViewer() {
   Viewer = new QtPreviewWidget(ViewerArea);

@@ -197,6 +197,10 @@ private:
   void ConnectPreviewCoupling();
   void ConnectDocumentCommands();
   void DocumentShown(TDocumentArrival arrival);
+  void DocumentFormatChanged();
+  void ReopenWithEncoding(text::Encoding encoding);
+  void ConvertToEncoding(text::Encoding encoding);
+  void ChooseDefaultEncoding(text::Encoding encoding);
   // Creation steps of this area (the others are in their areas' files).
   static const std::vector<void (TOsnovnFRM::*)()>& CreationSteps();
   void StartLanguage();  // 1

@@ -2,6 +2,7 @@
 
 #include <QMenu>
 
+#include "app/languages/ComponentTexts.h"
 #include "app/window/CommandTable.h"
 
 namespace tessaly {
@@ -21,6 +22,7 @@ void AddMenuItems(QMenu* menu, const std::vector<TMenuItemSpec>& items) {
                                                                        : menu->addAction(QString::fromUtf8(caption));
     action->setObjectName(name);
     action->setEnabled(item.Enabled);
+    if (item.SameInEveryLanguage) action->setProperty(kSameInEveryLanguage, true);
     if (item.Shortcut != nullptr) action->setShortcut(QKeySequence(QString::fromUtf8(item.Shortcut)));
   }
 }

@@ -14,6 +14,7 @@ struct TMenuItemSpec {
   const char* Shortcut = nullptr;    // portable text such as "Alt+X"
   bool Enabled = true;
   std::vector<TMenuItemSpec> Items = {};  // a submenu when not empty
+  bool SameInEveryLanguage = false;       // no text for the language files
 };
 
 // Appends the items to `menu`: actions, separators and submenus named after

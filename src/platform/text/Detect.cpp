@@ -36,12 +36,13 @@ class MetaScanner {
  public:
   explicit MetaScanner(std::string_view window) : bytes_(window) {}
 
-  std::optional<Encoding> Run();
+  std::optional<MetaDeclaration> Run();
 
  private:
   struct Attribute {
     std::string name;
     std::string value;
+    std::size_t valueOffset = 0;  // where the value's bytes start in the scanned bytes
   };
   enum class Got { Attribute, None, OutOfBytes };
 
@@ -51,13 +52,18 @@ class MetaScanner {
   // Returns false when the bytes ran out inside the tag.
   bool SkipAttributes();
   // Returns false when the bytes ran out; `found` gets a usable declaration.
-  bool ReadMeta(std::optional<Encoding>& found);
+  bool ReadMeta(std::optional<MetaDeclaration>& found);
 
   std::string_view bytes_;
   std::size_t pos_ = 0;
 };
 
-std::optional<std::string> CharsetInMetaContent(std::string_view content) {
+struct ContentCharset {
+  std::string label;
+  std::size_t offset = 0;  // in the content value
+};
+
+std::optional<ContentCharset> CharsetInMetaContent(std::string_view content) {
   std::size_t pos = 0;
   for (;;) {
     std::size_t at = std::string::npos;
@@ -80,11 +86,11 @@ std::optional<std::string> CharsetInMetaContent(std::string_view content) {
   if (first == '"' || first == '\'') {
     const std::size_t close = content.find(first, pos + 1);
     if (close == std::string::npos) return std::nullopt;
-    return std::string(content.substr(pos + 1, close - pos - 1));
+    return ContentCharset{std::string(content.substr(pos + 1, close - pos - 1)), pos + 1};
   }
   std::size_t end = pos;
   while (end < content.size() && !IsSpace(content[end]) && content[end] != ';') ++end;
-  return std::string(content.substr(pos, end - pos));
+  return ContentCharset{std::string(content.substr(pos, end - pos)), pos};
 }
 
 MetaScanner::Got MetaScanner::GetAttribute(Attribute& attribute) {
@@ -111,6 +117,7 @@ MetaScanner::Got MetaScanner::GetAttribute(Attribute& attribute) {
   if (AtEnd()) return Got::OutOfBytes;
   const char first = Byte();
   if (first == '"' || first == '\'') {
+    attribute.valueOffset = pos_ + 1;
     for (++pos_; !AtEnd(); ++pos_) {
       if (Byte() == first) {
         ++pos_;
@@ -121,6 +128,7 @@ MetaScanner::Got MetaScanner::GetAttribute(Attribute& attribute) {
     return Got::OutOfBytes;
   }
   if (first == '>') return Got::Attribute;
+  attribute.valueOffset = pos_;
   for (; !AtEnd(); ++pos_) {
     if (IsSpace(Byte()) || Byte() == '>') return Got::Attribute;
     attribute.value += Lower(Byte());
@@ -137,14 +145,14 @@ bool MetaScanner::SkipAttributes() {
   }
 }
 
-bool MetaScanner::ReadMeta(std::optional<Encoding>& found) {
+bool MetaScanner::ReadMeta(std::optional<MetaDeclaration>& found) {
   enum class Charset { Unset, Unknown, Known };
   enum class NeedPragma { Unset, Yes, No };
   std::vector<std::string> seen;
   bool gotPragma = false;
   NeedPragma needPragma = NeedPragma::Unset;
   Charset charsetState = Charset::Unset;
-  Encoding charset = Encoding::Utf8;
+  MetaDeclaration charset;
 
   Attribute attribute;
   for (;;) {
@@ -158,26 +166,27 @@ bool MetaScanner::ReadMeta(std::optional<Encoding>& found) {
     } else if (attribute.name == "content") {
       if (charsetState != Charset::Unset) continue;
       if (const auto label = CharsetInMetaContent(attribute.value))
-        if (const auto encoding = EncodingForLabel(*label)) {
-          charset = *encoding;
+        if (const auto encoding = EncodingForLabel(label->label)) {
+          charset = {*encoding, attribute.valueOffset + label->offset, label->label.size()};
           charsetState = Charset::Known;
           needPragma = NeedPragma::Yes;
         }
     } else if (attribute.name == "charset") {
       const auto encoding = EncodingForLabel(attribute.value);
       charsetState = encoding ? Charset::Known : Charset::Unknown;
-      if (encoding) charset = *encoding;
+      if (encoding) charset = {*encoding, attribute.valueOffset, attribute.value.size()};
       needPragma = NeedPragma::No;
     }
   }
   if (needPragma == NeedPragma::Unset) return true;
   if (needPragma == NeedPragma::Yes && !gotPragma) return true;
   if (charsetState != Charset::Known) return true;
-  found = Declared(charset);
+  charset.encoding = Declared(charset.encoding);
+  found = charset;
   return true;
 }
 
-std::optional<Encoding> MetaScanner::Run() {
+std::optional<MetaDeclaration> MetaScanner::Run() {
   while (!AtEnd()) {
     if (bytes_.substr(pos_, 4) == "<!--") {
       // "<!-->" is a whole comment, so the search starts at the dashes.
@@ -189,7 +198,7 @@ std::optional<Encoding> MetaScanner::Run() {
     if (StartsWithNoCase(bytes_, pos_, "<meta") && pos_ + 5 < bytes_.size() &&
         (IsSpace(bytes_[pos_ + 5]) || bytes_[pos_ + 5] == '/')) {
       pos_ += 5;
-      std::optional<Encoding> found;
+      std::optional<MetaDeclaration> found;
       if (!ReadMeta(found)) return std::nullopt;
       if (found) return found;
     } else if (Byte() == '<' && pos_ + 1 < bytes_.size() &&
@@ -247,8 +256,11 @@ ByteOrderMarkMatch FindByteOrderMark(std::string_view bytes) {
 }
 
 std::optional<Encoding> FindMetaDeclaration(std::string_view bytes) {
-  return MetaScanner(bytes.substr(0, kDeclarationWindow)).Run();
+  const std::optional<MetaDeclaration> found = FindMetaDeclarationIn(bytes.substr(0, kDeclarationWindow));
+  return found ? std::optional(found->encoding) : std::nullopt;
 }
+
+std::optional<MetaDeclaration> FindMetaDeclarationIn(std::string_view bytes) { return MetaScanner(bytes).Run(); }
 
 std::optional<Encoding> FindXmlDeclaration(std::string_view bytes) {
   const std::string_view window = bytes.substr(0, kDeclarationWindow);

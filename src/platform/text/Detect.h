@@ -50,6 +50,16 @@ ByteOrderMarkMatch FindByteOrderMark(std::string_view bytes);
 
 // Rules 2 and 3 alone, each over the first kDeclarationWindow bytes.
 std::optional<Encoding> FindMetaDeclaration(std::string_view bytes);
+
+// The first meta declaration anywhere in `bytes`, with where its label lies
+// (the value of charset=, or the charset part of a content= value), so that
+// it can be rewritten in place.
+struct MetaDeclaration {
+  Encoding encoding = Encoding::Utf8;
+  std::size_t labelOffset = 0;
+  std::size_t labelLength = 0;
+};
+std::optional<MetaDeclaration> FindMetaDeclarationIn(std::string_view bytes);
 std::optional<Encoding> FindXmlDeclaration(std::string_view bytes);
 
 // The bytes of the document in `encoding` that it cannot read (code units

@@ -189,6 +189,8 @@ bool IsSingleByte(Encoding encoding) {
 
 bool IsUtf16(Encoding encoding) { return encoding == Encoding::Utf16LE || encoding == Encoding::Utf16BE; }
 
+Encoding HeldEncoding(Encoding encoding) { return IsUtf16(encoding) ? Encoding::Utf8 : encoding; }
+
 std::string_view ByteOrderMark(Encoding encoding) {
   switch (encoding) {
     case Encoding::Utf8: return "\xEF\xBB\xBF";

@@ -59,6 +59,9 @@ std::optional<Encoding> EncodingForLabel(std::string_view label);
 
 bool IsSingleByte(Encoding encoding);
 bool IsUtf16(Encoding encoding);
+// The encoding a document's bytes are held in while it is edited: a UTF-16
+// document is held as UTF-8 and converted only when read and written.
+Encoding HeldEncoding(Encoding encoding);
 
 // The byte-order mark a file in this encoding starts with when it has one
 // (empty for single-byte encodings).

@@ -57,14 +57,14 @@ std::vector<std::string> SplitLines(const QString& text) {
 TSrcEdit& Editor(UiDriver& driver) { return driver.Window().SrcEdit->Editor(); }
 
 // Document bytes as the document's encoding reads them; a byte it cannot
-// read shows as \xNN.
+// read, and a zero byte, shows as \xNN.
 std::string ShownText(UiDriver& driver, std::string_view bytes) {
   const text::Encoding encoding = driver.Window().Document().Format().Encoding;
-  const text::DecodedText decoded = text::Decode(text::IsUtf16(encoding) ? text::Encoding::Utf8 : encoding, bytes);
+  const text::DecodedText decoded = text::Decode(text::HeldEncoding(encoding), bytes);
   std::string shown;
   for (size_t i = 0; i < decoded.characters.size(); ++i) {
     const text::DecodedText::Character& c = decoded.characters[i];
-    if (c.valid) {
+    if (c.valid && bytes[c.source] != '\0') {
       const size_t end = i + 1 < decoded.characters.size() ? decoded.characters[i + 1].text : decoded.text.size();
       shown.append(decoded.text, c.text, end - c.text);
     } else {
