@@ -198,6 +198,90 @@ TEST_F(DocumentSessionTest, SavedFilesKeepTheirEncodingAndMark) {
   }
 }
 
+// A conversion is one undo step, the declaration another; undo and redo
+// bring back the bytes and the encoding together, and Save writes the
+// encoding the text is in at that moment.
+TEST_F(DocumentSessionTest, ConversionUndoesWithItsEncoding) {
+  const std::string path = Page("page.htm", "<head></head><p>\xCF\xF0\xE8</p>\r\n");
+  session.OpenDropped(path);
+  int formatChanges = 0;
+  session.OnFormatChanged = [&formatChanges] { ++formatChanges; };
+  const std::string original = editor.Lines().Text();
+
+  dialogs.AnswerMessage(mrYes);  // the declaration
+  session.ConvertTo(text::Encoding::Utf8);
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_EQ(editor.Lines().Text(), "<head>\r\n<meta charset=\"UTF-8\"></head><p>\xD0\x9F\xD1\x80\xD0\xB8</p>\r\n");
+  EXPECT_TRUE(session.Modified());
+
+  editor.Undo();
+  EXPECT_EQ(editor.Lines().Text(), "<head></head><p>\xD0\x9F\xD1\x80\xD0\xB8</p>\r\n");
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  editor.Undo();
+  EXPECT_EQ(editor.Lines().Text(), original);
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Windows1251);
+  EXPECT_FALSE(session.Modified());
+  editor.Redo();
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_EQ(formatChanges, 3);
+
+  // Into UTF-16 the held bytes stay UTF-8 and still make an undo step.
+  session.ConvertTo(text::Encoding::Utf16LE);  // its mark declares it: no question
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf16LE);
+  dialogs.AnswerMessage(mrOk);
+  session.Save();
+  EXPECT_EQ(ReadFileBytes(path).substr(0, 6), std::string("\xFF\xFE<\0h\0", 6));
+  editor.Undo();
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_TRUE(session.Modified());
+}
+
+// What an encoding lacks is named before anything changes; unreadable bytes
+// stop the conversion.
+TEST_F(DocumentSessionTest, ConversionAsksAndRefuses) {
+  session.OpenDropped(Page("utf8.htm", "<meta charset=utf-8><p>\xE4\xB8\xAD</p>"));
+  const std::string original = editor.Lines().Text();
+  dialogs.AnswerMessage(mrCancel);
+  EXPECT_THROW(session.ConvertTo(text::Encoding::Windows1251), EAbort);
+  EXPECT_EQ(editor.Lines().Text(), original);
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_FALSE(session.Modified());
+
+  dialogs.AnswerMessage(mrYes);
+  dialogs.AnswerMessage(mrYes);
+  session.ConvertTo(text::Encoding::Windows1251);
+  EXPECT_EQ(editor.Lines().Text(), "<meta charset=windows-1251><p>&#20013;</p>\r\n");
+
+  dialogs.AnswerMessage(mrNo);
+  session.OpenDropped(Page("broken.htm", "<meta charset=utf-8><p>caf\xE9</p>"));
+  dialogs.AnswerMessage(mrOk);
+  EXPECT_THROW(session.ConvertTo(text::Encoding::Windows1251), EAbort);
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_EQ(session.Format().InvalidCount, 1u);
+}
+
+// Reopen reads the file again in the chosen encoding, whatever it declares;
+// New and templates take the default encoding.
+TEST_F(DocumentSessionTest, ReopenAndTheDefaultEncoding) {
+  const std::string path = Page("page.htm", "<meta charset=utf-8>\xD0\x96");
+  session.OpenDropped(path);
+  session.ReopenWith(text::Encoding::Windows1251);
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Windows1251);
+  EXPECT_EQ(editor.Lines().Text(), "<meta charset=utf-8>\xD0\x96\r\n");
+  EXPECT_FALSE(session.Modified());
+
+  session.SetDefaultEncoding(text::Encoding::Utf8);
+  session.New();
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_NE(editor.Lines().Text().find("\xD0\x9C\xD0\x9E\xD0\xAF"), std::string::npos);  // "МОЯ"
+  session.ApplyTemplate({"<p>\xC6</p>"});
+  EXPECT_EQ(editor.Lines().Text(), "<p>\xD0\x96</p>\r\n");
+  // A file without a declaration and not UTF-8 opens in the default.
+  session.OpenDropped(Page("plain.htm", "<p>\xC6</p>"));
+  EXPECT_EQ(session.Format().Encoding, text::Encoding::Utf8);
+  EXPECT_EQ(session.Format().InvalidCount, 1u);
+}
+
 // The program's own sites open outside, whatever the letter case; any other
 // link is announced and left to the viewer.
 TEST(LinkActionTest, OnlyTheProgramsSitesOpenOutside) {

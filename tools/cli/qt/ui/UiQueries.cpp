@@ -151,9 +151,14 @@ void Shortcut(UiDriver& driver, const Words& words) {
 }
 
 void Checked(UiDriver& driver, const Words& words) {
-  auto* button = driver.Find<QAbstractButton>(words[0]);
-  if (button == nullptr || !button->isCheckable()) throw ScriptError("no check box or radio button " + words[0]);
-  Output("checked " + words[0] + " " + Bool(button->isChecked()));
+  bool checked = false;
+  if (auto* button = driver.Find<QAbstractButton>(words[0]); button != nullptr && button->isCheckable())
+    checked = button->isChecked();
+  else if (auto* item = driver.Find<QAction>(words[0]); item != nullptr && item->isCheckable())
+    checked = item->isChecked();
+  else
+    throw ScriptError("no check box, radio button or checkable menu item " + words[0]);
+  Output("checked " + words[0] + " " + Bool(checked));
 }
 
 // The control holding the keyboard focus, named as "focus" names it; the
