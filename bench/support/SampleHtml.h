@@ -1,16 +1,29 @@
 #pragma once
-// Deterministic real-world-like HTML (tables, lists, links, forms, text with
-// Cyrillic windows-1251 bytes) for the benchmarks.
+// Deterministic real-world-like HTML (tables, lists, links, forms, text) for
+// the benchmarks: with Cyrillic windows-1251 bytes, pure ASCII, or declared
+// UTF-8 with Cyrillic, Greek and Chinese words.
 
 #include <cstddef>
 #include <string>
 
 namespace tessaly::bench {
 
-inline std::string SampleHtml(size_t bytes) {
-  static const char* const kWords[] = {"page",  "editor", "\xF2\xE5\xEA\xF1\xF2", "table", "link",
-                                       "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0", "image", "form", "list", "value"};
-  std::string html = "<html>\r\n<head><title>Sample</title></head>\r\n<body bgcolor=\"#FFFFFF\">\r\n";
+enum class SampleText { Cp1251, Ascii, Utf8 };
+
+inline std::string SampleHtml(size_t bytes, SampleText kind = SampleText::Cp1251) {
+  static const char* const kCp1251Words[] = {"page",  "editor", "\xF2\xE5\xEA\xF1\xF2", "table", "link",
+                                             "\xF1\xF2\xF0\xE0\xED\xE8\xF6\xE0", "image", "form", "list", "value"};
+  static const char* const kAsciiWords[] = {"page", "editor", "text", "table", "link",
+                                            "website", "image", "form", "list", "value"};
+  static const char* const kUtf8Words[] = {"page",  "\xD1\x80\xD0\xB5\xD0\xB4\xD0\xB0\xD0\xBA\xD1\x82\xD0\xBE\xD1\x80",
+                                           "\xCE\xBA\xCE\xB5\xCE\xAF\xCE\xBC\xCE\xB5\xCE\xBD\xCE\xBF", "table",
+                                           "\xE9\x93\xBE\xE6\x8E\xA5", "\xD1\x81\xD1\x82\xD1\x80\xD0\xB0\xD0\xBD\xD0\xB8\xD1\x86\xD0\xB0",
+                                           "image", "\xE8\xA1\xA8\xE5\x8D\x95", "list", "value"};
+  const char* const* kWords = kind == SampleText::Ascii  ? kAsciiWords
+                              : kind == SampleText::Utf8 ? kUtf8Words
+                                                         : kCp1251Words;
+  std::string html = std::string("<html>\r\n<head>") + (kind == SampleText::Utf8 ? "<meta charset=\"utf-8\">" : "") +
+                     "<title>Sample</title></head>\r\n<body bgcolor=\"#FFFFFF\">\r\n";
   unsigned seed = 12345;
   auto next = [&seed] { return seed = seed * 1103515245u + 12345u, (seed >> 16) & 0x7FFF; };
   while (html.size() < bytes) {

@@ -27,9 +27,11 @@ inline test::TempDir& Folder() {
 }
 
 // A sample page of `bytes` bytes in the scratch folder.
-inline std::string SamplePagePath(size_t bytes) {
-  const std::string path = Folder().File("page" + std::to_string(bytes) + ".htm");
-  if (!FileExists(path)) WriteFileAtomically(path, SampleHtml(bytes));
+inline std::string SamplePagePath(size_t bytes, SampleText kind = SampleText::Cp1251) {
+  static const char* const kSuffix[] = {"", "-ascii", "-utf8"};
+  const std::string path =
+      Folder().File("page" + std::to_string(bytes) + kSuffix[static_cast<int>(kind)] + ".htm");
+  if (!FileExists(path)) WriteFileAtomically(path, SampleHtml(bytes, kind));
   return path;
 }
 
