@@ -53,18 +53,18 @@ std::string TDocumentSession::UntitledPath() const { return programDirectory_ + 
 
 void TDocumentSession::ShowDocument(const std::string& text, const std::string& fileName,
                                     const TDocumentFormat& format, TDocumentArrival arrival) {
-  const bool wasModified = editor_.Modified();
   fileName_ = fileName;
   format_ = format;
+  // A new page has no file of its own until Save As gives it one.
+  untitled_ = arrival == TDocumentArrival::New || arrival == TDocumentArrival::Template;
   formatAtState_.clear();
   editor_.SetText(text);
   // The undo history belongs to the text that was replaced: undoing into
   // another document would mix the two.
   editor_.ClearUndoHistory();
-  // A file just read is what is on disk; a new page is as unsaved as the
-  // text it replaced.
-  const bool fromFile = arrival == TDocumentArrival::Opened || arrival == TDocumentArrival::Dropped;
-  editor_.SetModified(!fromFile && wasModified);
+  // A file just read is what is on disk; the changes of the text replaced
+  // were saved or given up when the user was asked.
+  editor_.SetModified(false);
   if (OnShown) OnShown(arrival);
 }
 
@@ -79,8 +79,7 @@ void TDocumentSession::PromptSaveChanges() {
 }
 
 void TDocumentSession::New() {
-  // Save As without a question; its Cancel keeps the user's text.
-  if (Modified()) SaveAs();
+  PromptSaveChanges();
   const auto [text, format] = InDefaultEncoding(NewPageText());
   ShowDocument(text, UntitledPath(), format, TDocumentArrival::New);
 }
@@ -95,6 +94,7 @@ void TDocumentSession::Open() {
 }
 
 void TDocumentSession::ApplyTemplate(const std::vector<std::string>& lines) {
+  PromptSaveChanges();
   std::string text;
   for (size_t i = 0; i < lines.size(); ++i) {
     if (i > 0) text += "\r\n";
@@ -202,12 +202,14 @@ void TDocumentSession::Write(const std::string& path, bool addFooter) {
 
 void TDocumentSession::Saved(const std::string& path) {
   fileName_ = path;
+  untitled_ = false;
   editor_.SetModified(false);
   dialogs_.MessageDlg(FileSavedMessage(fileName_), std::string(), TMsgDlgType::mtInformation, mbOK, mbOK);
 }
 
 void TDocumentSession::Save() {
-  if (fileName_.empty()) {
+  // A page never saved would land on "Untitled.htm" over the last one.
+  if (fileName_.empty() || untitled_) {
     SaveAs();
     return;
   }

@@ -94,6 +94,7 @@ private:
   std::string programDirectory_;
   std::string fileName_;
   TDocumentFormat format_;
+  bool untitled_ = false;
   text::Encoding defaultEncoding_ = text::kDefaultEncoding;
   // The formats of the texts on each side of a conversion, by text state.
   std::map<uint64_t, TDocumentFormat> formatAtState_;
