@@ -67,7 +67,7 @@ void RoundTripOneEdit(benchmark::State& state) {
     page.edit.Bold();
     const visual::TBrowserSource back = page.trip.Take(page.view);
     if (!back.Edited) state.SkipWithError("the edit did not come back");
-    bytes = back.Bytes.size();
+    bytes = back.Html.size();
   }
   state.counters["source_KiB"] = static_cast<double>(page.source.size()) / 1024;
   state.counters["back_KiB"] = static_cast<double>(bytes) / 1024;

@@ -65,6 +65,10 @@ void TBrowserView::SetPageScripts(bool run) {
   settings()->setAttribute(QWebEngineSettings::JavascriptEnabled, run);
 }
 
+void TBrowserView::SetDefaultEncoding(const std::string& name) {
+  settings()->setDefaultTextEncoding(QString::fromStdString(name));
+}
+
 void TBrowserView::Navigate(const std::string& address) {
   // Loading from here on, even before the engine reports the start, so that a
   // wait right after this call does not take the old document for the new.

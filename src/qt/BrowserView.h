@@ -34,6 +34,9 @@ public:
   // in design mode a script writing into the document would write into the
   // source that comes back.
   void SetPageScripts(bool run);
+  // The encoding a page that declares none is read in (windows-1251 until
+  // told otherwise), by its standard name.
+  void SetDefaultEncoding(const std::string& name);
 
   void Navigate(const std::string& address) override;
   int ReadyState() override;

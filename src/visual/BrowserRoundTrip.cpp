@@ -1,7 +1,5 @@
 #include "visual/BrowserRoundTrip.h"
 
-#include "visual/BrowserHtml.h"
-
 namespace tessaly::visual {
 
 void TBrowserRoundTrip::DocumentComplete(BrowserDocument& document) {
@@ -22,7 +20,7 @@ TBrowserSource TBrowserRoundTrip::Take(BrowserControl& browser, int timeoutMs) {
   // this document over edits made to the source meanwhile.
   Forget();
   if (!edited) return {};
-  return {true, EncodeBrowserHtml(now)};
+  return {true, now};
 }
 
 }  // namespace tessaly::visual

@@ -12,7 +12,7 @@ namespace tessaly::visual {
 
 struct TBrowserSource {
   bool Edited = false;
-  std::string Bytes;  // when edited: the new source in the page's character set
+  std::string Html;  // when edited: the document as the engine wrote it, UTF-8
 };
 
 class TBrowserRoundTrip {

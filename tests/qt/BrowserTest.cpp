@@ -17,7 +17,6 @@
 #include "platform/ScriptedDialogs.h"
 #include "qt/QtBrowserDocument.h"
 #include "qt/QtPromptWindow.h"
-#include "visual/BrowserHtml.h"
 #include "visual/BrowserRoundTrip.h"
 #include "visual/WBEdit.h"
 
@@ -112,15 +111,21 @@ TEST_F(BrowserTest, EveryCompletedDocumentIsInDesignMode) {
   EXPECT_EQ(view->Document()->DesignMode(), "Off");
 }
 
-TEST_F(BrowserTest, SourceBytesAreReadAsWindows1251UnlessThePageSaysOtherwise) {
+TEST_F(BrowserTest, SourceBytesAreReadInTheDefaultEncodingUnlessThePageSaysOtherwise) {
   LoadSource("<HTML><BODY><P ALIGN=center>" + kHello + "</P></BODY></HTML>");
-  std::string html = visual::EncodeBrowserHtml(Html());
-  EXPECT_NE(html.find(kHello), std::string::npos) << html;
+  std::string html = Html();
+  EXPECT_NE(html.find("Привет, мир"), std::string::npos) << html;
 
   LoadSource("<html><head><meta charset=\"utf-8\"></head><body><p>Привет, мир</p></body></html>");
   html = Html();
   EXPECT_NE(html.find("Привет, мир"), std::string::npos) << html;
-  EXPECT_NE(visual::EncodeBrowserHtml(html).find("Привет, мир"), std::string::npos);
+
+  // A UTF-8 document that declares nothing, once the view is told.
+  view->SetDefaultEncoding("UTF-8");
+  LoadSource("<html><body><p>Привет, 中</p></body></html>");
+  html = Html();
+  view->SetDefaultEncoding("windows-1251");
+  EXPECT_NE(html.find("Привет, 中"), std::string::npos) << html;
 }
 
 TEST_F(BrowserTest, SelectionTypes) {
@@ -249,11 +254,10 @@ TEST_F(BrowserTest, RoundTripTakesOnlyAnEditedDocument) {
   edit->Bold();
   const visual::TBrowserSource source = trip.Take(*view);
   ASSERT_TRUE(source.Edited);
-  const std::string lower = Lower(source.Bytes);
-  EXPECT_NE(lower.find("<b>word</b>"), std::string::npos) << source.Bytes;
-  EXPECT_NE(source.Bytes.find(kHello), std::string::npos) << "Cyrillic as windows-1251 bytes";
-  EXPECT_NE(source.Bytes.find("&#20013;"), std::string::npos) << "beyond the code page: a reference";
-  EXPECT_EQ(source.Bytes.find('?'), std::string::npos);
+  const std::string lower = Lower(source.Html);
+  EXPECT_NE(lower.find("<b>word</b>"), std::string::npos) << source.Html;
+  EXPECT_NE(source.Html.find("Привет, мир 中"), std::string::npos) << "Unicode, as the engine has it";
+  EXPECT_EQ(source.Html.find('?'), std::string::npos);
 }
 
 TEST_F(BrowserTest, PageScriptsDoNotWriteIntoTheDocument) {

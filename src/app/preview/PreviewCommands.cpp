@@ -9,8 +9,10 @@
 #include "app/preview/LivePreview.h"
 #include "app/window/MainWindow.h"
 #include "platform/CodePage1251.h"
+#include "platform/Files.h"
 #include "platform/Keys.h"
 #include "platform/Shell.h"
+#include "platform/text/Encoding.h"
 #include "qt/BrowserView.h"
 #include "qt/Cp1251Text.h"
 #include "qt/QtPreviewWidget.h"
@@ -119,7 +121,13 @@ void TOsnovnFRM::ShowSourceInBrowser() {
   // Whatever the browser holds now does not stand for the source any more.
   browserTrip_->Forget();
   const std::string path = BrowserTempFile(document_->FileName());
-  SrcEdit->Editor().Lines().SaveToFile(path);
+  // The browser reads the page in the document's encoding: a UTF-8 text
+  // gets a mark no declaration can overrule, another encoding is what the
+  // browser assumes where the page declares none.
+  const text::Encoding held = text::HeldEncoding(document_->Format().Encoding);
+  const std::string mark = held == text::Encoding::Utf8 ? std::string(text::ByteOrderMark(held)) : std::string();
+  WriteFileAtomically(path, mark + SrcEdit->Editor().Lines().Text());
+  WebBrowser->SetDefaultEncoding(std::string(text::Name(held)));
   WebBrowser->Navigate(path);
   WebBrowser->ActivateDocument();
   WebBrowser->Pause(BrowserSettleMilliseconds);
@@ -132,8 +140,9 @@ void TOsnovnFRM::TakeSourceFromBrowser() {
   BrowserEditMode = false;
   // On failure the error box says why and the editor keeps its text.
   const visual::TBrowserSource source = SaveToStream();
-  // An edited page comes back as one edit, which the live preview follows.
-  if (source.Edited) ReplaceSourceText(SrcEdit->Editor(), source.Bytes);
+  // An edited page comes back as one edit, which the live preview follows,
+  // in the document's encoding (character references for what it lacks).
+  if (source.Edited) ReplaceSourceText(SrcEdit->Editor(), document_->Encoded(source.Html));
 }
 
 }  // namespace tessaly
