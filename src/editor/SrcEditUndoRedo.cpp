@@ -152,7 +152,10 @@ void TSrcEdit::UndoItem() {
       case ukDeleteBeforeCaret:
       case ukDeleteAfterCaret: {
         TBufferCoord at = MinCoord(start, end);
-        if (mode == smColumn) at = {std::min(start.X, end.X), std::min(start.Y, end.Y)};
+        if (mode == smColumn) {
+          const int first = std::min(start.Y, end.Y);
+          at = {ColumnSpan(start, end, first).Left, first};
+        }
         if ((item->Kind == ukDeleteCaretAtStart || item->Kind == ukDeleteAfterCaret) && at.Y > lines_->Count())
           lines_->Add(std::string());
         ReplaceRange(at, at, mode, item->SavedText, false);
