@@ -1,6 +1,15 @@
 #include "highlight/SrcEditSearch.h"
 
+#include <algorithm>
+#include <map>
+
 #include "platform/Exception.h"
+#include "platform/Utf8.h"
+#include "platform/text/CaseFold.h"
+#include "platform/text/CharClass.h"
+#include "platform/text/Decode.h"
+#include "platform/text/SingleByteTables.h"
+#include "platform/text/Stepping.h"
 
 namespace tessaly {
 
@@ -29,9 +38,79 @@ const std::array<bool, 256>& NonWordTable() {
   return table;
 }
 
+namespace {
+
+// Built on first use for each encoding, kept for the process.
+template <typename Table, typename Build>
+const Table& TableFor(text::Encoding encoding, Build build) {
+  static std::map<text::Encoding, Table> tables;
+  auto found = tables.find(encoding);
+  if (found == tables.end()) found = tables.emplace(encoding, build(encoding)).first;
+  return found->second;
+}
+
+}  // namespace
+
+const cp1251::ByteTable& LowerFoldTable(text::Encoding encoding) {
+  if (encoding == text::Encoding::Windows1251) return LowerFoldTable();
+  return TableFor<cp1251::ByteTable>(encoding, [](text::Encoding e) {
+    cp1251::ByteTable table;
+    for (int b = 0; b < 256; ++b) {
+      const auto byte = static_cast<unsigned char>(b);
+      const char32_t c = b < 0x80 ? static_cast<char32_t>(b) : text::SingleByteToUnicode(e, byte);
+      // A byte folds to the byte of its folded character, when the
+      // encoding has one; an undefined byte stays itself.
+      const int folded = c == text::kUndefinedByte ? -1 : text::UnicodeToSingleByte(e, text::FoldCase(c));
+      table[byte] = folded >= 0 ? static_cast<unsigned char>(folded) : byte;
+    }
+    return table;
+  });
+}
+
+const std::array<bool, 256>& NonWordTable(text::Encoding encoding) {
+  if (encoding == text::Encoding::Windows1251) return NonWordTable();
+  return TableFor<std::array<bool, 256>>(encoding, [](text::Encoding e) {
+    std::array<bool, 256> nonWord;
+    for (int b = 0; b < 256; ++b)
+      nonWord[static_cast<size_t>(b)] = b == 0 || !text::IsWordCharacter(text::SingleByteToUnicode(e, static_cast<unsigned char>(b)));
+    return nonWord;
+  });
+}
+
 }  // namespace search_tables
 
-TSrcEditSearch::TSrcEditSearch() : fold_(&search_tables::LowerFoldTable()) {}
+namespace {
+
+// Simple case folding of the characters UTF-8 writes in one or two bytes,
+// which is where the letters of most scripts lie.
+const std::array<char16_t, 0x800>& ShortFolds() {
+  static const std::array<char16_t, 0x800> table = [] {
+    std::array<char16_t, 0x800> folds;
+    for (char32_t c = 0; c < 0x800; ++c) folds[c] = static_cast<char16_t>(text::FoldCase(c));
+    return folds;
+  }();
+  return table;
+}
+
+const cp1251::ByteTable& AsciiLowerTable() {
+  static const cp1251::ByteTable table = [] {
+    cp1251::ByteTable lower = search_tables::IdentityFoldTable();
+    for (int b = 'A'; b <= 'Z'; ++b) lower[static_cast<size_t>(b)] = static_cast<unsigned char>(b + ('a' - 'A'));
+    return lower;
+  }();
+  return table;
+}
+
+}  // namespace
+
+TSrcEditSearch::TSrcEditSearch()
+    : fold_(&search_tables::LowerFoldTable()), nonWord_(&search_tables::NonWordTable()) {}
+
+void TSrcEditSearch::SetEncoding(text::Encoding value) {
+  if (value == encoding_) return;
+  encoding_ = value;
+  prepared_ = false;
+}
 
 void TSrcEditSearch::SetSearchPattern(const std::string& value) {
   if (value == pattern_) return;
@@ -47,8 +126,17 @@ void TSrcEditSearch::SetMatchCase(bool value) {
 
 int TSrcEditSearch::FindAllIn(const std::string& text) {
   matches_.clear();
-  for (int found = FindFirstIn(text); found > 0; found = ContinueSearch()) matches_.push_back(found);
+  lengths_.clear();
+  for (int found = FindFirstIn(text); found > 0; found = ContinueSearch()) {
+    matches_.push_back(found);
+    lengths_.push_back(LastMatchLength());
+  }
   return MatchCount();
+}
+
+int TSrcEditSearch::MatchLength(int index) const {
+  if (index < 0 || index >= MatchCount()) return 0;
+  return lengths_[static_cast<size_t>(index)];
 }
 
 int TSrcEditSearch::MatchPosition(int index) const {
@@ -64,11 +152,23 @@ void TSrcEditSearch::ShiftMatchPositions(int position, int delta) {
 
 void TSrcEditSearch::Prepare() {
   if (pattern_.empty()) throw Exception("Pattern is empty");
-  fold_ = matchCase_ ? &search_tables::IdentityFoldTable() : &search_tables::LowerFoldTable();
-  patternLength_ = static_cast<int>(pattern_.size());
-  foldedPattern_.resize(pattern_.size());
-  for (size_t i = 0; i < pattern_.size(); ++i)
-    foldedPattern_[i] = static_cast<char>(Fold(static_cast<unsigned char>(pattern_[i])));
+  const bool singleByte = text::IsSingleByte(encoding_);
+  nonWord_ = &search_tables::NonWordTable(singleByte ? encoding_ : text::Encoding::Windows1251);
+  if (matchCase_) {
+    fold_ = &search_tables::IdentityFoldTable();
+    foldedPattern_ = pattern_;
+  } else if (!singleByte) {
+    // A UTF-8 line is folded before it is searched (an ASCII line by the
+    // table alone), and its pattern likewise.
+    fold_ = &AsciiLowerTable();
+    foldedPattern_ = text::FoldCase(pattern_);
+  } else {
+    fold_ = &search_tables::LowerFoldTable(encoding_);
+    foldedPattern_.resize(pattern_.size());
+    for (size_t i = 0; i < pattern_.size(); ++i)
+      foldedPattern_[i] = static_cast<char>(Fold(static_cast<unsigned char>(pattern_[i])));
+  }
+  patternLength_ = static_cast<int>(foldedPattern_.size());
   const auto folded = [this](int i) { return static_cast<unsigned char>(foldedPattern_[static_cast<size_t>(i)]); };
 
   // How far the window moves when the byte after it is b: one past the last
@@ -92,12 +192,42 @@ void TSrcEditSearch::Prepare() {
   prepared_ = true;
 }
 
+void TSrcEditSearch::FoldText(const std::string& text) {
+  folded_.clear();
+  sourceOf_.clear();
+  folded_.reserve(text.size());
+  sourceOf_.reserve(text.size() + 1);
+  const std::array<char16_t, 0x800>& shortFolds = ShortFolds();
+  for (size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    size_t length = 1;
+    if (byte < 0x80) {
+      folded_ += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
+    } else if (const text::DecodedCharacter c = text::DecodeAt(text::Encoding::Utf8, text, i); c.valid) {
+      AppendUtf8(folded_, c.codePoint < 0x800 ? shortFolds[c.codePoint] : text::FoldCase(c.codePoint));
+      length = c.length;
+    } else {
+      folded_ += static_cast<char>(byte);  // a byte of no character stays itself
+    }
+    sourceOf_.push_back(static_cast<int>(i));
+    sourceOf_.resize(folded_.size(), -1);
+    i += length;
+  }
+  sourceOf_.push_back(static_cast<int>(text.size()));
+}
+
 int TSrcEditSearch::FindFirstIn(const std::string& text) {
   if (!prepared_) Prepare();
   text_ = nullptr;
-  if (text.size() < pattern_.size()) return 0;
-  text_ = reinterpret_cast<const unsigned char*>(text.c_str());
-  textLength_ = static_cast<long long>(text.size());
+  source_ = reinterpret_cast<const unsigned char*>(text.c_str());
+  sourceLength_ = static_cast<long long>(text.size());
+  // ASCII lines, the most of a page, fold in place of the copy.
+  usesFolded_ = FoldsText() && !std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  if (usesFolded_) FoldText(text);
+  const std::string& searched = usesFolded_ ? folded_ : text;
+  if (searched.size() < foldedPattern_.size()) return 0;
+  text_ = reinterpret_cast<const unsigned char*>(searched.c_str());
+  textLength_ = static_cast<long long>(searched.size());
   current_ = -1;
   return ContinueSearch();
 }
@@ -118,7 +248,7 @@ int TSrcEditSearch::ContinueSearch() {
     long long i = 0;
     while (i < length && Fold(window[i]) == pattern[i]) ++i;
     current_ = p;
-    if (i == length && (!wholeWordsOnly_ || IsWholeWordAt())) return static_cast<int>(p - length + 2);
+    if (i == length && Accept(p - length + 1, p + 1)) return static_cast<int>(matchStart_ + 1);
     p += repeatShift_;
     if (p >= textLength_) break;
     p += shiftTable_[text_[p]] - 1;
@@ -127,11 +257,38 @@ int TSrcEditSearch::ContinueSearch() {
   return 0;
 }
 
+bool TSrcEditSearch::Accept(long long start, long long end) {
+  if (usesFolded_) {
+    // Only whole folded characters map back to the text.
+    if (sourceOf_[static_cast<size_t>(start)] < 0 || sourceOf_[static_cast<size_t>(end)] < 0) return false;
+    start = sourceOf_[static_cast<size_t>(start)];
+    end = sourceOf_[static_cast<size_t>(end)];
+  } else if (!text::IsSingleByte(encoding_)) {
+    const std::string_view source(reinterpret_cast<const char*>(source_), static_cast<size_t>(sourceLength_));
+    if (!text::IsBoundary(encoding_, source, static_cast<size_t>(start)) ||
+        !text::IsBoundary(encoding_, source, static_cast<size_t>(end)))
+      return false;
+  }
+  matchStart_ = start;
+  matchEnd_ = end;
+  return !wholeWordsOnly_ || IsWholeWordAt();
+}
+
+bool TSrcEditSearch::IsWordAt(long long offset) const {
+  if (text::IsSingleByte(encoding_)) return !(*nonWord_)[source_[offset]];
+  const std::string_view source(reinterpret_cast<const char*>(source_), static_cast<size_t>(sourceLength_));
+  const text::DecodedCharacter c = text::DecodeAt(encoding_, source, static_cast<size_t>(offset));
+  // A byte of no character counts as part of a word, as in the editor.
+  return !c.valid || text::IsWordCharacter(c.codePoint);
+}
+
 bool TSrcEditSearch::IsWholeWordAt() const {
-  const std::array<bool, 256>& nonWord = search_tables::NonWordTable();
-  const long long first = current_ - patternLength_ + 1;
-  if (first > 0 && !nonWord[text_[first - 1]]) return false;
-  if (current_ < textLength_ - 1 && !nonWord[text_[current_ + 1]]) return false;
+  if (matchStart_ > 0) {
+    const std::string_view source(reinterpret_cast<const char*>(source_), static_cast<size_t>(sourceLength_));
+    if (IsWordAt(static_cast<long long>(text::PreviousBoundary(encoding_, source, static_cast<size_t>(matchStart_)))))
+      return false;
+  }
+  if (matchEnd_ < sourceLength_ && IsWordAt(matchEnd_)) return false;
   return true;
 }
 

@@ -165,5 +165,19 @@ TEST(Utf8Editing, MouseHitsTheNearerSideOfAWideCharacter) {
   EXPECT_EQ(h.editor.SelText(), "\xD0\xB4\xD0\xBE\xD0\xBC");
 }
 
+TEST(Utf8Editing, ReplaceAllTakesMatchesOfOtherLengths) {
+  EditorHarness h;
+  h.editor.SetEncoding(text::Encoding::Utf8);
+  // The Kelvin sign (three bytes) folds to "k".
+  h.Load("\xE2\x84\xAA k K \xD0\x9A");
+  EXPECT_EQ(h.editor.SearchReplace("k", "xy", {soReplaceAll, soEntireScope}), 3);
+  EXPECT_EQ(h.Text(), "xy xy xy \xD0\x9A");
+  h.Run("ecUndo");
+  EXPECT_EQ(h.Text(), "\xE2\x84\xAA k K \xD0\x9A");
+  // A found match is selected whole.
+  EXPECT_EQ(h.editor.SearchReplace("\xD0\xBA", "", {soEntireScope}), 1);
+  EXPECT_EQ(h.editor.SelText(), "\xD0\x9A");
+}
+
 }  // namespace
 }  // namespace tessaly::test
