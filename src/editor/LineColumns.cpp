@@ -44,6 +44,18 @@ int TLineColumns::LogicalColumn(int displayColumn) const {
   return Length() + 1 + std::max(0, target - x);
 }
 
+int TLineColumns::ColumnAtOrAfter(int displayColumn) const {
+  const int target = displayColumn - 1;
+  int x = 0;
+  std::size_t i = 0;
+  while (i < text_.size() && x < target) {
+    std::size_t length;
+    x += CellsAt(i, x, length);
+    i += length;
+  }
+  return static_cast<int>(i) + 1 + std::max(0, target - x);
+}
+
 int TLineColumns::CharStart(int column) const {
   if (column < 1 || column > Length()) return column;
   return static_cast<int>(text::PreviousBoundary(encoding_, text_, static_cast<std::size_t>(column))) + 1;

@@ -29,6 +29,8 @@ public:
   int DisplayColumn(int column) const;
   // The column of the character whose cells hold the display column.
   int LogicalColumn(int displayColumn) const;
+  // The first column whose character starts at or after the display column.
+  int ColumnAtOrAfter(int displayColumn) const;
   // The start of the character holding the byte at `column`; columns beyond
   // the line end are kept.
   int CharStart(int column) const;

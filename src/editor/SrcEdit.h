@@ -325,13 +325,14 @@ private:
   TColumnSpan ColumnSpan(TBufferCoord start, TBufferCoord end, int line) const;
   std::string TextBetween(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode) const;
   // Replaces start..end (ordered) by `text` in `mode`; leaves the caret after
-  // the insertion. Column inserts record themselves when `recordColumns`.
+  // the insertion. Column inserts record themselves when `recordColumns`,
+  // and go below the display column `columnCell` (0: the caret's).
   void ReplaceRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode, const std::string& text,
-                    bool recordColumns);
+                    bool recordColumns, int columnCell = 0);
   void SetSelTextPrimitive(TSrcSelectionMode mode, const std::string& text, bool recordColumns);
   void DeleteRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode);
   void InsertNormal(const std::string& text);
-  void InsertColumn(const std::string& text, bool record);
+  void InsertColumn(const std::string& text, bool record, int cell);
   void InsertLines(const std::string& text);
   void PutLine(int line, const std::string& text);  // 1-based, trims when the option asks
   // Records the insertion made from `start` to the caret.

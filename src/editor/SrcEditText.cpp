@@ -38,11 +38,12 @@ std::string Slice(const std::string& line, int from, int count) {
 
 TColumnSpan TSrcEdit::ColumnSpan(TBufferCoord start, TBufferCoord end, int line) const {
   if (text::IsSingleByte(encoding_)) return {std::min(start.X, end.X), std::max(start.X, end.X)};
-  // By cells: the characters whose cells begin inside the block's display
-  // columns, so that no character is cut.
+  // By cells: the characters whose first cell lies inside the block's
+  // display columns, so that no character is cut, and text taken out at a
+  // block's left edge goes back in at the same place.
   const int a = LogicalToDisplayColumn(start.Y, start.X), b = LogicalToDisplayColumn(end.Y, end.X);
   const TLineColumns columns = Columns(line);
-  return {columns.LogicalColumn(std::min(a, b)), columns.LogicalColumn(std::max(a, b))};
+  return {columns.ColumnAtOrAfter(std::min(a, b)), columns.ColumnAtOrAfter(std::max(a, b))};
 }
 
 std::string TSrcEdit::TextBetween(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode) const {
@@ -123,8 +124,11 @@ void TSrcEdit::DeleteRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMo
     case smColumn: {
       const int caretLine = blockEnd_.Y >= start.Y && blockEnd_.Y <= end.Y ? blockEnd_.Y : start.Y;
       const int caretColumn = ColumnSpan(start, end, caretLine).Left;
+      // Every span is measured before the lines the block's ends lie on change.
+      std::vector<TColumnSpan> spans;
+      for (int y = start.Y; y <= end.Y; ++y) spans.push_back(ColumnSpan(start, end, y));
       for (int y = start.Y; y <= end.Y; ++y) {
-        const auto [left, right] = ColumnSpan(start, end, y);
+        const auto [left, right] = spans[static_cast<size_t>(y - start.Y)];
         std::string line = LineText(y);
         if (left - 1 < static_cast<int>(line.size())) {
           line.erase(static_cast<size_t>(left - 1), static_cast<size_t>(right - left));
@@ -158,13 +162,13 @@ void TSrcEdit::InsertNormal(const std::string& text) {
   caretX_ = static_cast<int>(pieces.back().size()) + 1;
 }
 
-void TSrcEdit::InsertColumn(const std::string& text, bool record) {
+void TSrcEdit::InsertColumn(const std::string& text, bool record, int cell) {
   const std::vector<std::string> pieces = SplitLines(text);
-  const TBufferCoord caret = CaretXY();
+  const bool singleByte = text::IsSingleByte(encoding_);
   for (size_t k = 0; k < pieces.size(); ++k) {
     const int y = caretY_ + static_cast<int>(k);
-    // Every piece goes in below the caret's cell.
-    const int x = ColumnSpan(caret, caret, y).Left;
+    // Every piece goes in below the same cell.
+    const int x = singleByte ? caretX_ : Columns(y).ColumnAtOrAfter(cell);
     const TBufferCoord pieceEnd{x + static_cast<int>(pieces[k].size()), y};
     std::string line = LineText(y);
     PadTo(line, x - 1);
@@ -199,7 +203,7 @@ void TSrcEdit::InsertLines(const std::string& text) {
 }
 
 void TSrcEdit::ReplaceRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode, const std::string& text,
-                            bool recordColumns) {
+                            bool recordColumns, int columnCell) {
   TPaintLock lock(*this);
   TLinesUpdate update(*lines_);
   const bool something = start.X != end.X || (start.Y != end.Y && mode != smColumn);
@@ -212,7 +216,7 @@ void TSrcEdit::ReplaceRange(TBufferCoord start, TBufferCoord end, TSrcSelectionM
   if (!text.empty()) {
     switch (mode) {
       case smNormal: InsertNormal(text); break;
-      case smColumn: InsertColumn(text, recordColumns); break;
+      case smColumn: InsertColumn(text, recordColumns, columnCell > 0 ? columnCell : DisplayColumn()); break;
       case smLine: InsertLines(text); break;
     }
   }

@@ -123,13 +123,13 @@ TEST(Utf8Editing, ColumnSelectionCutsNoCharacter) {
   h.editor.SetBlockBegin({3, 1});
   h.editor.SetBlockEnd({9, 3});
   EXPECT_EQ(h.editor.SelText(), "cd\r\n\xE4\xB8\xAD\r\n\xD0\xB2\xD0\xB3");
-  // An edge in the middle of a wide character takes the character in at the
-  // left and leaves it out at the right.
+  // A character belongs to the block when its first cell does: a wide one
+  // that begins left of the block stays out, one that begins inside is in.
   h.editor.SetBlockBegin({4, 1});
   h.editor.SetBlockEnd({11, 3});
-  EXPECT_EQ(h.editor.SelText(), "de\r\n\xE4\xB8\xAD\r\n\xD0\xB3\xD0\xB4");
+  EXPECT_EQ(h.editor.SelText(), "de\r\n\xE6\x96\x87\r\n\xD0\xB3\xD0\xB4");
   h.Run("ecDeleteChar");
-  EXPECT_EQ(h.Text(), "abcf\nab\xE6\x96\x87\n\xD0\xB0\xD0\xB1\xD0\xB2");
+  EXPECT_EQ(h.Text(), "abcf\nab\xE4\xB8\xAD\n\xD0\xB0\xD0\xB1\xD0\xB2");
   h.Run("ecUndo");
   EXPECT_EQ(h.Text(), text);
 }
@@ -177,6 +177,24 @@ TEST(Utf8Editing, ReplaceAllTakesMatchesOfOtherLengths) {
   // A found match is selected whole.
   EXPECT_EQ(h.editor.SearchReplace("\xD0\xBA", "", {soEntireScope}), 1);
   EXPECT_EQ(h.editor.SelText(), "\xD0\x9A");
+}
+
+TEST(Utf8Editing, UndoOfAColumnBlockWhoseEdgeCutsATabPutsItBack) {
+  EditorHarness h;
+  h.editor.SetEncoding(text::Encoding::Utf8);
+  const std::string text = "\ta\n    e\xCC\x81\n    \xF0\x9F\x98\x80 , \xD0\xBF";
+  h.Load(text);
+  h.editor.SetSelectionMode(smColumn);
+  // Cells 4 to 9: the block's left edge lies inside the tab on line 1.
+  h.editor.PlaceCaretAndSelection({4, 3}, {3, 1}, {4, 3});
+  std::string typed = "\t";
+  h.editor.RunCommand(ecImeStr, '\0', &typed);
+  const std::string edited = h.Text();
+  EXPECT_EQ(edited, "\t\n\n   \t\xD0\xBF");
+  h.Run("ecUndo");
+  EXPECT_EQ(h.Text(), text);
+  h.Run("ecRedo");
+  EXPECT_EQ(h.Text(), edited);
 }
 
 }  // namespace
