@@ -1,6 +1,8 @@
 #include "highlight/SrcEditSearch.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <map>
 
 #include "platform/Exception.h"
@@ -81,12 +83,17 @@ const std::array<bool, 256>& NonWordTable(text::Encoding encoding) {
 
 namespace {
 
-// Simple case folding of the characters UTF-8 writes in one or two bytes,
-// which is where the letters of most scripts lie.
-const std::array<char16_t, 0x800>& ShortFolds() {
-  static const std::array<char16_t, 0x800> table = [] {
-    std::array<char16_t, 0x800> folds;
-    for (char32_t c = 0; c < 0x800; ++c) folds[c] = static_cast<char16_t>(text::FoldCase(c));
+// Simple case folding of the characters UTF-8 writes in two bytes, where
+// the letters of most alphabets lie, as their folded bytes, indexed by the
+// character's code point (0x80-0x7FF); 0 where the fold has another length.
+const std::array<uint16_t, 0x800>& TwoByteFolds() {
+  static const std::array<uint16_t, 0x800> table = [] {
+    std::array<uint16_t, 0x800> folds{};
+    for (char32_t c = 0x80; c < 0x800; ++c) {
+      std::string bytes;
+      AppendUtf8(bytes, text::FoldCase(c));
+      if (bytes.size() == 2) std::memcpy(&folds[c], bytes.data(), 2);
+    }
     return folds;
   }();
   return table;
@@ -192,28 +199,85 @@ void TSrcEditSearch::Prepare() {
   prepared_ = true;
 }
 
-void TSrcEditSearch::FoldText(const std::string& text) {
-  folded_.clear();
-  sourceOf_.clear();
-  folded_.reserve(text.size());
-  sourceOf_.reserve(text.size() + 1);
-  const std::array<char16_t, 0x800>& shortFolds = ShortFolds();
-  for (size_t i = 0; i < text.size();) {
-    const auto byte = static_cast<unsigned char>(text[i]);
-    size_t length = 1;
-    if (byte < 0x80) {
-      folded_ += static_cast<char>(byte >= 'A' && byte <= 'Z' ? byte + ('a' - 'A') : byte);
-    } else if (const text::DecodedCharacter c = text::DecodeAt(text::Encoding::Utf8, text, i); c.valid) {
-      AppendUtf8(folded_, c.codePoint < 0x800 ? shortFolds[c.codePoint] : text::FoldCase(c.codePoint));
-      length = c.length;
-    } else {
-      folded_ += static_cast<char>(byte);  // a byte of no character stays itself
+namespace {
+
+// Lowers the ASCII letters of eight ASCII bytes at once: a byte's top bit
+// after adding 0x3F says it is at least 'A', after adding 0x25 that it is
+// above 'Z' (no sum carries into the next byte).
+inline uint64_t LowerAsciiWord(uint64_t word) {
+  const uint64_t atLeastA = word + 0x3F3F3F3F3F3F3F3FULL;
+  const uint64_t aboveZ = word + 0x2525252525252525ULL;
+  return word | (((atLeastA & ~aboveZ) & 0x8080808080808080ULL) >> 2);
+}
+
+// Folds UTF-8 `source` into `out` (room for one and a half times its size)
+// and returns the folded length; with kMap, `map` receives the source offset
+// of each folded character's first byte (its other bytes are left alone).
+template <bool kMap>
+size_t FoldUtf8(const unsigned char* source, size_t size, char* out, int* map) {
+  const cp1251::ByteTable& lower = AsciiLowerTable();
+  const std::array<uint16_t, 0x800>& twoByteFolds = TwoByteFolds();
+  size_t o = 0;
+  for (size_t i = 0; i < size;) {
+    if constexpr (!kMap) {
+      // Runs of ASCII, eight bytes at a time.
+      while (i + 8 <= size) {
+        uint64_t word;
+        std::memcpy(&word, source + i, 8);
+        if (word & 0x8080808080808080ULL) break;
+        word = LowerAsciiWord(word);
+        std::memcpy(out + o, &word, 8);
+        i += 8;
+        o += 8;
+      }
+      if (i >= size) break;
     }
-    sourceOf_.push_back(static_cast<int>(i));
-    sourceOf_.resize(folded_.size(), -1);
-    i += length;
+    const unsigned char byte = source[i];
+    if constexpr (kMap) map[o] = static_cast<int>(i);
+    if (byte < 0x80) {
+      out[o++] = static_cast<char>(lower[byte]);
+      ++i;
+    } else if (const uint16_t folded = byte >= 0xC2 && byte <= 0xDF && i + 1 < size && (source[i + 1] & 0xC0) == 0x80
+                                           ? twoByteFolds[((byte & 0x1Fu) << 6) | (source[i + 1] & 0x3Fu)]
+                                           : 0;
+               folded != 0) {
+      // Two-byte characters that fold to two bytes: one table, one copy.
+      std::memcpy(out + o, &folded, 2);
+      o += 2;
+      i += 2;
+    } else {
+      const std::string_view view(reinterpret_cast<const char*>(source), size);
+      const text::DecodedCharacter c = text::DecodeAt(text::Encoding::Utf8, view, i);
+      if (c.valid) {
+        std::string folded;
+        AppendUtf8(folded, text::FoldCase(c.codePoint));
+        folded.copy(out + o, folded.size());
+        o += folded.size();
+      } else {
+        out[o++] = static_cast<char>(byte);  // a byte of no character stays itself
+      }
+      i += c.length;
+    }
   }
-  sourceOf_.push_back(static_cast<int>(text.size()));
+  if constexpr (kMap) map[o] = static_cast<int>(size);
+  return o;
+}
+
+}  // namespace
+
+void TSrcEditSearch::FoldText(bool map) {
+  const auto size = static_cast<size_t>(sourceLength_);
+  // A fold may grow a character by half (U+023A, two bytes, folds to U+2C65,
+  // three); the buffer only grows, and the folded text ends in a zero byte.
+  const size_t room = size + size / 2 + 9;
+  if (folded_.size() < room) folded_.resize(room);
+  if (map) {
+    sourceOf_.assign(room, -1);
+    foldedLength_ = FoldUtf8<true>(source_, size, folded_.data(), sourceOf_.data());
+  } else {
+    foldedLength_ = FoldUtf8<false>(source_, size, folded_.data(), nullptr);
+  }
+  folded_[foldedLength_] = '\0';
 }
 
 int TSrcEditSearch::FindFirstIn(const std::string& text) {
@@ -221,13 +285,13 @@ int TSrcEditSearch::FindFirstIn(const std::string& text) {
   text_ = nullptr;
   source_ = reinterpret_cast<const unsigned char*>(text.c_str());
   sourceLength_ = static_cast<long long>(text.size());
-  // ASCII lines, the most of a page, fold in place of the copy.
-  usesFolded_ = FoldsText() && !std::all_of(text.begin(), text.end(), [](char c) { return static_cast<unsigned char>(c) < 0x80; });
-  if (usesFolded_) FoldText(text);
-  const std::string& searched = usesFolded_ ? folded_ : text;
-  if (searched.size() < foldedPattern_.size()) return 0;
-  text_ = reinterpret_cast<const unsigned char*>(searched.c_str());
-  textLength_ = static_cast<long long>(searched.size());
+  usesFolded_ = FoldsText();
+  mapped_ = false;
+  if (usesFolded_) FoldText(false);
+  const size_t searchedLength = usesFolded_ ? foldedLength_ : text.size();
+  if (searchedLength < foldedPattern_.size()) return 0;
+  text_ = reinterpret_cast<const unsigned char*>(usesFolded_ ? folded_.c_str() : text.c_str());
+  textLength_ = static_cast<long long>(searchedLength);
   current_ = -1;
   return ContinueSearch();
 }
@@ -259,6 +323,11 @@ int TSrcEditSearch::ContinueSearch() {
 
 bool TSrcEditSearch::Accept(long long start, long long end) {
   if (usesFolded_) {
+    if (!mapped_) {
+      FoldText(true);  // the same bytes again, with where they came from
+      text_ = reinterpret_cast<const unsigned char*>(folded_.c_str());
+      mapped_ = true;
+    }
     // Only whole folded characters map back to the text.
     if (sourceOf_[static_cast<size_t>(start)] < 0 || sourceOf_[static_cast<size_t>(end)] < 0) return false;
     start = sourceOf_[static_cast<size_t>(start)];

@@ -77,8 +77,8 @@ private:
   void Prepare();
   unsigned char Fold(unsigned char byte) const { return (*fold_)[byte]; }
   bool FoldsText() const { return !matchCase_ && !text::IsSingleByte(encoding_); }
-  // Folds a UTF-8 text into folded_, remembering where each character came from.
-  void FoldText(const std::string& text);
+  // Folds the UTF-8 source into folded_, with `map` also filling sourceOf_.
+  void FoldText(bool map);
   // Whether the window text_[start, end) is a match to report; sets the
   // match's source range.
   bool Accept(long long start, long long end);
@@ -101,9 +101,11 @@ private:
   // The text searched: the source itself, or its case-folded copy with the
   // source offset of every folded byte that starts a character (-1 for the
   // others, the source length at the end).
-  std::string folded_;
+  std::string folded_;  // the first foldedLength_ bytes, then a zero byte
+  size_t foldedLength_ = 0;
   std::vector<int> sourceOf_;
   bool usesFolded_ = false;
+  bool mapped_ = false;
   // The text of the last FindFirstIn; current_ is the offset of the current
   // window's last byte.
   const unsigned char* text_ = nullptr;
