@@ -62,18 +62,22 @@ void OpenSrcEdit(benchmark::State& state) {
   ReportPeak(state);
 }
 
-void PaintSrcEdit(benchmark::State& state) {
+// One window from the middle of a page held in `encoding`.
+void PaintWindow(benchmark::State& state, const std::string& page, text::Encoding encoding) {
   TMemoryClipboard clipboard;
   THtmlHighlighter highlighter;
   QtSrcEditWidget widget(clipboard);
   widget.resize(kWidth, kHeight);
-  widget.Editor().SetText(Page());
+  widget.Editor().SetEncoding(encoding);
+  widget.Editor().SetText(page);
   widget.Editor().SetHighlighter(&highlighter);
   widget.Editor().SetTopLine(widget.Editor().LineCount() / 2);
   ResetPeakMemory();
   for (auto _ : state) Render(widget);
   ReportPeak(state);
 }
+
+void PaintSrcEdit(benchmark::State& state) { PaintWindow(state, Page(), text::kDefaultEncoding); }
 
 // One window of Chinese text in a UTF-8 page: every character decoded,
 // drawn in two cells, from a fallback font.
@@ -94,19 +98,7 @@ const std::string& CjkPage() {
   return page;
 }
 
-void PaintSrcEditCjk(benchmark::State& state) {
-  TMemoryClipboard clipboard;
-  THtmlHighlighter highlighter;
-  QtSrcEditWidget widget(clipboard);
-  widget.resize(kWidth, kHeight);
-  widget.Editor().SetEncoding(text::Encoding::Utf8);
-  widget.Editor().SetText(CjkPage());
-  widget.Editor().SetHighlighter(&highlighter);
-  widget.Editor().SetTopLine(widget.Editor().LineCount() / 2);
-  ResetPeakMemory();
-  for (auto _ : state) Render(widget);
-  ReportPeak(state);
-}
+void PaintSrcEditCjk(benchmark::State& state) { PaintWindow(state, CjkPage(), text::Encoding::Utf8); }
 
 // ---- QPlainTextEdit ---------------------------------------------------------------
 

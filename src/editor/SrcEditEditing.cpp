@@ -371,7 +371,8 @@ void TSrcEdit::ShiftTab() {
       int i = caretX_ - 2;
       while (i >= 0 && line[static_cast<size_t>(i)] == ' ') --i;
       while (i >= 0 && line[static_cast<size_t>(i)] != ' ') --i;
-      target = i + 2;
+      // A column of the line above may fall inside a character of this one.
+      target = Columns(caretY_).CharStart(i + 2);
       break;
     }
   if (target == caretX_) {

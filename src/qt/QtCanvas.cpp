@@ -1,5 +1,6 @@
 #include "qt/QtCanvas.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -8,7 +9,6 @@
 #include <QList>
 #include <QImage>
 #include <QPolygon>
-#include <QTextLayout>
 
 #include "qt/Cp1251Text.h"
 #include "platform/Utf8.h"
@@ -270,6 +270,36 @@ bool QtCanvas::DrawPlainGridText(int x, int y, const QString& text, const std::v
   return true;
 }
 
+bool QtCanvas::DrawOneGlyphPerCharacter(const QTextLayout& layout, const QTextLine& line, int x, qreal baseline,
+                                        const QString& text, const std::vector<int>& cells, int cellWidth) {
+  // Only where shaping neither joins, reorders nor stacks: then the glyphs,
+  // left to right, are the characters in order (Chinese, Japanese, emoji).
+  std::vector<int> starts;  // the first cell of each character
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.isLowSurrogate()) continue;
+    const char32_t code = c.isHighSurrogate() && i + 1 < text.size() ? QChar::surrogateToUcs4(c, text[i + 1]) : c.unicode();
+    if ((code >= 0x0300 && code < 0x1100) || QChar::isMark(code) || code == 0x200D || (code >= 0xFE00 && code <= 0xFE0F))
+      return false;
+    starts.push_back(cells[static_cast<size_t>(i)]);
+  }
+  QList<QGlyphRun> runs = layout.glyphRuns();
+  size_t glyphs = 0;
+  for (const QGlyphRun& run : runs) glyphs += static_cast<size_t>(run.glyphIndexes().size());
+  if (glyphs != starts.size()) return false;
+  std::sort(runs.begin(), runs.end(), [](const QGlyphRun& a, const QGlyphRun& b) {
+    return a.positions().front().x() < b.positions().front().x();
+  });
+  size_t k = 0;
+  for (QGlyphRun& run : runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p = QPointF(starts[k++] * cellWidth, p.y() - line.ascent());
+    run.setPositions(positions);
+    painter_.drawGlyphRun(QPointF(x, baseline), run);
+  }
+  return true;
+}
+
 void QtCanvas::DrawShapedGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth) {
   // Shaped as a whole with fallback fonts, in logical order even for
   // right-to-left letters (a left-to-right override), then every character's
@@ -284,6 +314,7 @@ void QtCanvas::DrawShapedGridText(int x, int y, const QString& text, const std::
   layout.endLayout();
   if (!line.isValid()) return;
   const qreal baseline = y + Metrics().ascent();
+  if (DrawOneGlyphPerCharacter(layout, line, x, baseline, text, cells, cellWidth)) return;
   for (qsizetype i = 0; i < text.size();) {
     qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
     for (QGlyphRun run : layout.glyphRuns(static_cast<int>(i + 1), static_cast<int>(length))) {

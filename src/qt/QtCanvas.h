@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRawFont>
+#include <QTextLayout>
 
 #include <array>
 
@@ -55,6 +56,10 @@ private:
   // needs shaping; false leaves it to DrawShapedGridText.
   bool DrawPlainGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth);
   void DrawShapedGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth);
+  // The shaped glyphs moved to their cells in one go when each character
+  // became one glyph; false leaves it to the character-by-character way.
+  bool DrawOneGlyphPerCharacter(const QTextLayout& layout, const QTextLine& line, int x, qreal baseline,
+                                const QString& text, const std::vector<int>& cells, int cellWidth);
   void ApplyPen();
   int Advance(unsigned char byte);
   const QFontMetrics& Metrics() const;
