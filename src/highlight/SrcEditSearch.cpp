@@ -160,6 +160,8 @@ void TSrcEditSearch::ShiftMatchPositions(int position, int delta) {
 void TSrcEditSearch::Prepare() {
   if (pattern_.empty()) throw Exception("Pattern is empty");
   const bool singleByte = text::IsSingleByte(encoding_);
+  singleByte_ = singleByte;
+  foldsText_ = !matchCase_ && !singleByte;
   nonWord_ = &search_tables::NonWordTable(singleByte ? encoding_ : text::Encoding::Windows1251);
   if (matchCase_) {
     fold_ = &search_tables::IdentityFoldTable();
@@ -285,7 +287,7 @@ int TSrcEditSearch::FindFirstIn(const std::string& text) {
   text_ = nullptr;
   source_ = reinterpret_cast<const unsigned char*>(text.c_str());
   sourceLength_ = static_cast<long long>(text.size());
-  usesFolded_ = FoldsText();
+  usesFolded_ = foldsText_;
   mapped_ = false;
   if (usesFolded_) FoldText(false);
   const size_t searchedLength = usesFolded_ ? foldedLength_ : text.size();
@@ -332,7 +334,7 @@ bool TSrcEditSearch::Accept(long long start, long long end) {
     if (sourceOf_[static_cast<size_t>(start)] < 0 || sourceOf_[static_cast<size_t>(end)] < 0) return false;
     start = sourceOf_[static_cast<size_t>(start)];
     end = sourceOf_[static_cast<size_t>(end)];
-  } else if (!text::IsSingleByte(encoding_)) {
+  } else if (!singleByte_) {
     const std::string_view source(reinterpret_cast<const char*>(source_), static_cast<size_t>(sourceLength_));
     if (!text::IsBoundary(encoding_, source, static_cast<size_t>(start)) ||
         !text::IsBoundary(encoding_, source, static_cast<size_t>(end)))
@@ -344,7 +346,7 @@ bool TSrcEditSearch::Accept(long long start, long long end) {
 }
 
 bool TSrcEditSearch::IsWordAt(long long offset) const {
-  if (text::IsSingleByte(encoding_)) return !(*nonWord_)[source_[offset]];
+  if (singleByte_) return !(*nonWord_)[source_[offset]];
   const std::string_view source(reinterpret_cast<const char*>(source_), static_cast<size_t>(sourceLength_));
   const text::DecodedCharacter c = text::DecodeAt(encoding_, source, static_cast<size_t>(offset));
   // A byte of no character counts as part of a word, as in the editor.

@@ -76,7 +76,6 @@ protected:
 private:
   void Prepare();
   unsigned char Fold(unsigned char byte) const { return (*fold_)[byte]; }
-  bool FoldsText() const { return !matchCase_ && !text::IsSingleByte(encoding_); }
   // Folds the UTF-8 source into folded_, with `map` also filling sourceOf_.
   void FoldText(bool map);
   // Whether the window text_[start, end) is a match to report; sets the
@@ -93,6 +92,8 @@ private:
   bool prepared_ = false;
   const cp1251::ByteTable* fold_;
   const std::array<bool, 256>* nonWord_;
+  bool singleByte_ = true;
+  bool foldsText_ = false;  // a UTF-8 line is folded before it is searched
   std::string foldedPattern_;
   int patternLength_ = 0;
   std::array<int, 256> shiftTable_{};  // by byte, through the fold table

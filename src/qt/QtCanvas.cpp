@@ -233,10 +233,16 @@ void QtCanvas::GridTextOut(int x, int y, unsigned options, const TRect& rect, st
     cells.reserve(utf8.size() + 1);
     int cell = 0;
     for (size_t i = 0; i < utf8.size();) {
-      const char32_t c = NextUtf8(utf8, i);
-      const QString unit = QString::fromUcs4(&c, 1);
-      for (qsizetype k = 0; k < unit.size(); ++k) cells.push_back(cell);
-      text += unit;
+      const auto byte = static_cast<unsigned char>(utf8[i]);
+      const char32_t c = byte < 0x80 ? utf8[i++] : NextUtf8(utf8, i);
+      if (c < 0x10000) {
+        text += QChar(static_cast<char16_t>(c));
+        cells.push_back(cell);
+      } else {
+        text += QChar(QChar::highSurrogate(c));
+        text += QChar(QChar::lowSurrogate(c));
+        cells.insert(cells.end(), 2, cell);
+      }
       cell += text::CellWidth(c);
     }
     cells.push_back(cell);
