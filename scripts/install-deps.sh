@@ -15,6 +15,9 @@ packages=(
   googletest libgtest-dev libgmock-dev libbenchmark-dev
   libqscintilla2-qt6-dev libgif-dev  # benchmark peers (HTML scanner, GIF decoder), bench/ only
   xvfb xauth fonts-liberation fonts-dejavu-core
+  # fallback fonts for what the editor font lacks: DejaVu above gives Cyrillic,
+  # Greek, Hebrew and Arabic; these Chinese, Japanese, Korean and emoji
+  fonts-noto-cjk fonts-noto-color-emoji
 )
 
 missing=()

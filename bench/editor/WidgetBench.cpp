@@ -1,7 +1,8 @@
 // bench_srcedit_widget: opening a 10 MB page into the editor widget (load,
 // full highlighter scan, first paint) and painting one window of highlighted
 // text, beside QScintilla with its HTML lexer and QPlainTextEdit on the same
-// page; each run reports its peak resident memory, ratios come last.
+// page, and one window of Chinese in a UTF-8 page beside it; each run
+// reports its peak resident memory, ratios come last.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +15,7 @@
 #include "support/PeakMemory.h"
 #include "highlight/HtmlHighlighter.h"
 #include "platform/Clipboard.h"
+#include "platform/Utf8.h"
 #include "qt/Cp1251Text.h"
 #include "qt/QtSrcEditWidget.h"
 #include "support/RatioReporter.h"
@@ -60,18 +62,43 @@ void OpenSrcEdit(benchmark::State& state) {
   ReportPeak(state);
 }
 
-void PaintSrcEdit(benchmark::State& state) {
+// One window from the middle of a page held in `encoding`.
+void PaintWindow(benchmark::State& state, const std::string& page, text::Encoding encoding) {
   TMemoryClipboard clipboard;
   THtmlHighlighter highlighter;
   QtSrcEditWidget widget(clipboard);
   widget.resize(kWidth, kHeight);
-  widget.Editor().SetText(Page());
+  widget.Editor().SetEncoding(encoding);
+  widget.Editor().SetText(page);
   widget.Editor().SetHighlighter(&highlighter);
   widget.Editor().SetTopLine(widget.Editor().LineCount() / 2);
   ResetPeakMemory();
   for (auto _ : state) Render(widget);
   ReportPeak(state);
 }
+
+void PaintSrcEdit(benchmark::State& state) { PaintWindow(state, Page(), text::kDefaultEncoding); }
+
+// One window of Chinese text in a UTF-8 page: every character decoded,
+// drawn in two cells, from a fallback font.
+const std::string& CjkPage() {
+  static const std::string page = [] {
+    std::string text;
+    char32_t c = 0x4E00;
+    for (int line = 0; line < 2000; ++line) {
+      text += "<p>";
+      for (int k = 0; k < 48; ++k) {
+        AppendUtf8(text, c);
+        c = c == 0x9FA5 ? 0x4E00 : c + 7;
+      }
+      text += "</p>\r\n";
+    }
+    return text;
+  }();
+  return page;
+}
+
+void PaintSrcEditCjk(benchmark::State& state) { PaintWindow(state, CjkPage(), text::Encoding::Utf8); }
 
 // ---- QPlainTextEdit ---------------------------------------------------------------
 
@@ -146,8 +173,10 @@ int main(int argc, char** argv) {
   add("open/qplaintextedit", OpenPlainText, 3);
   add("paint/srcedit", PaintSrcEdit, 50);
   add("paint/qplaintextedit", PaintPlainText, 50);
+  add("paint/srcedit-cjk-utf8", PaintSrcEditCjk, 50);
   pairs.emplace_back("open/srcedit/iterations:3", "open/qplaintextedit/iterations:3");
   pairs.emplace_back("paint/srcedit/iterations:50", "paint/qplaintextedit/iterations:50");
+  pairs.emplace_back("paint/srcedit-cjk-utf8/iterations:50", "paint/srcedit/iterations:50");
 #ifdef TESSALY_WITH_QSCINTILLA
   add("open/qscintilla-html", OpenScintilla, 3);
   add("paint/qscintilla-html", PaintScintilla, 50);

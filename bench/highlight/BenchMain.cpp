@@ -57,6 +57,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "QScintilla not built in: its HTML lexer peer is skipped\n");
   RegisterScanBenchmarks();
   RegisterSearchBenchmarks();
+  if (!RegisterUtf8SearchBenchmarks()) std::fprintf(stderr, "Qt not built in: the UTF-8 search beside QString is skipped\n");
   std::fprintf(stderr, "page: %zu bytes, %zu lines\n", Page().text.size(), Page().lines.size());
 
   benchmark::Initialize(&argc, argv);

@@ -11,6 +11,8 @@ void CompareThroughput(const std::string& ours, const std::string& peer);
 // Registration hooks of each part of the program.
 void RegisterScanBenchmarks();
 void RegisterSearchBenchmarks();
+// Registers the UTF-8 search beside QString when Qt is built in; false when not.
+bool RegisterUtf8SearchBenchmarks();
 // Registers the QScintilla peer when it is built in; false when it is not.
 bool RegisterQScintillaBenchmarks(int& argc, char** argv);
 

@@ -89,6 +89,18 @@ void TSrcEdit::SetTabWidth(int value) {
   Invalidate();
 }
 
+void TSrcEdit::SetEncoding(text::Encoding encoding) {
+  if (encoding == encoding_) return;
+  encoding_ = encoding;
+  if (highlighter_) highlighter_->SetEncoding(encoding);
+  LockPainting();
+  blockBegin_ = ClampBlockPoint(blockBegin_);
+  blockEnd_ = ClampBlockPoint(blockEnd_);
+  PlaceCaret(CaretXY(), false);
+  Invalidate();
+  UnlockPainting();
+}
+
 void TSrcEdit::SetMaxLeftChar(int value) {
   value = std::max(value, 1);
   if (value == maxLeftChar_) return;
@@ -158,6 +170,7 @@ void TSrcEdit::SetHighlighter(TSrcCustomHighlighter* highlighter) {
   if (highlighter_) {
     highlighter_->AddChangeListener(this, [this](TSrcCustomHighlighter*) { HighlighterChanged(); });
     highlighter_->AddDestroyListener(this, [this](TSrcCustomHighlighter*) { HighlighterDestroyed(); });
+    highlighter_->SetEncoding(encoding_);
   }
   RecalcCharExtent();
   lines_->BeginUpdate();

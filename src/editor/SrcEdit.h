@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "editor/LineColumns.h"
 #include "editor/SrcEditCommands.h"
 #include "editor/SrcEditKeyStrokes.h"
 #include "editor/SrcEditMarks.h"
@@ -24,6 +25,7 @@
 #include "platform/EventChain.h"
 #include "platform/ControlHost.h"
 #include "platform/Keys.h"
+#include "platform/text/Encoding.h"
 
 namespace tessaly {
 
@@ -81,6 +83,15 @@ public:
   int LineCount() const { return lines_->Count(); }
   std::string Text() const { return lines_->Text(); }
   void SetText(const std::string& text) { lines_->SetText(text); }
+
+  // How the bytes group into characters: movement, measuring and drawing go
+  // by character; the text and every position stay bytes.
+  text::Encoding Encoding() const { return encoding_; }
+  void SetEncoding(text::Encoding encoding);
+  // The columns of a 1-based line; valid until the line changes.
+  TLineColumns Columns(int line) const { return TLineColumns(lines_->Get(line - 1), encoding_, tabWidth_); }
+  // The caret column counted in characters, as the status shows it.
+  int CaretCharColumn() const { return Columns(caretY_).CharacterColumn(caretX_); }
 
   TSrcCustomHighlighter* Highlighter() const { return highlighter_; }
   void SetHighlighter(TSrcCustomHighlighter* highlighter);
@@ -179,8 +190,11 @@ public:
   TBufferCoord PrevWordPos() const { return PrevWordPosFrom(CaretXY()); }
   TBufferCoord NextWordPosFrom(TBufferCoord from) const;
   TBufferCoord PrevWordPosFrom(TBufferCoord from) const;
-  TBufferCoord WordStart() const;
-  TBufferCoord WordEnd() const;
+  TBufferCoord WordStart() const { return WordStartAt(CaretXY()); }
+  TBufferCoord WordEnd() const { return WordEndAt(CaretXY()); }
+  // The ends of the run of identifier characters around a point.
+  TBufferCoord WordStartAt(TBufferCoord at) const;
+  TBufferCoord WordEndAt(TBufferCoord at) const;
   std::string WordAtCursor() const;
 
   void LockPainting();
@@ -308,20 +322,25 @@ private:
   void MoveCaretAndSelection(TBufferCoord to, bool select);
   void ScrollCaretCentred();
   TBufferCoord ClampBlockPoint(TBufferCoord value) const;
+  // The point moved to the start of the character holding it.
+  TBufferCoord SnapToCharacter(TBufferCoord value) const;
   int OffsetOf(TBufferCoord point) const;
   TBufferCoord PointOfOffset(int offset) const;
   int DisplayColumn() const { return LogicalToDisplayColumn(caretY_, caretX_); }
 
   // ---- text changes (SrcEditText.cpp) ----
+  // The columns [Left, Right) of `line` inside the column block start..end.
+  TColumnSpan ColumnSpan(TBufferCoord start, TBufferCoord end, int line) const;
   std::string TextBetween(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode) const;
   // Replaces start..end (ordered) by `text` in `mode`; leaves the caret after
-  // the insertion. Column inserts record themselves when `recordColumns`.
+  // the insertion. Column inserts record themselves when `recordColumns`,
+  // and go below the display column `columnCell` (0: the caret's).
   void ReplaceRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode, const std::string& text,
-                    bool recordColumns);
+                    bool recordColumns, int columnCell = 0);
   void SetSelTextPrimitive(TSrcSelectionMode mode, const std::string& text, bool recordColumns);
   void DeleteRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode);
   void InsertNormal(const std::string& text);
-  void InsertColumn(const std::string& text, bool record);
+  void InsertColumn(const std::string& text, bool record, int cell);
   void InsertLines(const std::string& text);
   void PutLine(int line, const std::string& text);  // 1-based, trims when the option asks
   // Records the insertion made from `start` to the caret.
@@ -402,6 +421,7 @@ private:
   std::unique_ptr<TSrcEditSearch> searchEngine_;
   std::vector<std::pair<const void*, THookedCommandEvent>> commandHooks_;
 
+  text::Encoding encoding_ = text::kDefaultEncoding;
   TSrcEditorOptions options_ = kSrcDefaultOptions;
   bool readOnly_ = false;
   bool insertMode_ = true;

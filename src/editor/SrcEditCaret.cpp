@@ -5,33 +5,18 @@
 #include <cmath>
 
 #include "editor/SrcEdit.h"
+#include "platform/text/CharClass.h"
+#include "platform/text/Decode.h"
+#include "platform/text/Stepping.h"
 
 namespace tessaly {
 
 // ---- display columns --------------------------------------------------------
 
-int TSrcEdit::LogicalToDisplayColumn(int line, int column) const {
-  const std::string& text = lines_->Get(line - 1);
-  const int length = static_cast<int>(text.size());
-  int x = 0;
-  for (int i = 1; i < column; ++i) {
-    if (i <= length && text[static_cast<size_t>(i - 1)] == '\t') x = (x / tabWidth_ + 1) * tabWidth_;
-    else ++x;
-  }
-  return x + 1;
-}
+int TSrcEdit::LogicalToDisplayColumn(int line, int column) const { return Columns(line).DisplayColumn(column); }
 
 int TSrcEdit::DisplayToLogicalColumn(int line, int displayColumn) const {
-  const std::string& text = lines_->Get(line - 1);
-  const int length = static_cast<int>(text.size());
-  const int target = displayColumn - 1;
-  int x = 0;
-  for (int i = 1; i <= length; ++i) {
-    const int next = text[static_cast<size_t>(i - 1)] == '\t' ? (x / tabWidth_ + 1) * tabWidth_ : x + 1;
-    if (next > target) return i;  // the character whose span holds the target
-    x = next;
-  }
-  return length + 1 + std::max(0, target - x);
+  return Columns(line).LogicalColumn(displayColumn);
 }
 
 // ---- caret ----------------------------------------------------------------------
@@ -44,7 +29,7 @@ int TSrcEdit::CaretColumnLimit(int line) const {
 
 void TSrcEdit::PlaceCaret(TBufferCoord value, bool bringIntoView) {
   const int line = std::max(std::min(value.Y, lines_->Count()), 1);
-  const int column = std::max(std::min(value.X, CaretColumnLimit(line)), 1);
+  const int column = Columns(line).CharStart(std::max(std::min(value.X, CaretColumnLimit(line)), 1));
   if (column == caretX_ && line == caretY_) {
     lastCaretX_ = DisplayColumn();
     return;
@@ -88,7 +73,8 @@ void TSrcEdit::MoveCaretSelecting(TBufferCoord from, TBufferCoord to, bool selec
 void TSrcEdit::MoveCaretAndSelection(TBufferCoord to, bool select) { MoveCaretSelecting(CaretXY(), to, select); }
 
 void TSrcEdit::StepCaretHorizontally(int dx, bool select) {
-  const int length = static_cast<int>(LineText(caretY_).size());
+  const TLineColumns columns = Columns(caretY_);
+  const int length = columns.Length();
   TBufferCoord to = CaretXY();
   const bool pastEol = options_.Has(eoScrollPastEol);
   if (!pastEol && dx == -1 && caretX_ == 1 && caretY_ > 1) {
@@ -96,7 +82,8 @@ void TSrcEdit::StepCaretHorizontally(int dx, bool select) {
   } else if (!pastEol && dx == 1 && caretX_ > length && caretY_ < lines_->Count()) {
     to = {1, caretY_ + 1};
   } else {
-    to.X = std::max(1, caretX_ + dx);
+    for (int step = 0; step < std::abs(dx); ++step)
+      to.X = dx < 0 ? columns.PreviousColumn(to.X) : columns.NextColumn(to.X);
     if (!pastEol && dx > 0) to.X = std::min(to.X, length + 1);
   }
   MoveCaretSelecting(CaretXY(), to, select);
@@ -127,6 +114,11 @@ TBufferCoord TSrcEdit::ClampBlockPoint(TBufferCoord value) const {
   value.X = std::clamp(value.X, 1, maxLeftChar_);
   if (selectionMode_ == smNormal)
     value.X = std::min(value.X, static_cast<int>(LineText(value.Y).size()) + 1);
+  return SnapToCharacter(value);
+}
+
+TBufferCoord TSrcEdit::SnapToCharacter(TBufferCoord value) const {
+  value.X = Columns(value.Y).CharStart(value.X);
   return value;
 }
 
@@ -270,7 +262,15 @@ TBufferCoord TSrcEdit::PixelsToPosition(int x, int y) const {
   const int displayColumn = std::max(1, static_cast<int>(std::lround(cells)));
   if (linesInWindow_ > 0 && y >= linesInWindow_ * lineHeight_) y = (linesInWindow_ - 1) * lineHeight_;
   const int line = std::max(1, y / lineHeight_ + topLine_);
-  return {DisplayToLogicalColumn(line, displayColumn), line};
+  const TLineColumns columns = Columns(line);
+  int column = columns.LogicalColumn(displayColumn);
+  // Inside a wide character the nearer of its two sides; a tab keeps its own rule.
+  if (!columns.SingleByte() && column <= columns.Length() && LineText(line)[static_cast<size_t>(column - 1)] != '\t') {
+    const int next = columns.NextColumn(column);
+    const double middle = (columns.DisplayColumn(column) + columns.DisplayColumn(next)) / 2.0;
+    if (columns.DisplayColumn(column) < displayColumn && cells >= middle) column = next;
+  }
+  return {column, line};
 }
 
 TPoint TSrcEdit::PositionToPixels(TBufferCoord position) const {
@@ -280,58 +280,90 @@ TPoint TSrcEdit::PositionToPixels(TBufferCoord position) const {
 
 // ---- words ----------------------------------------------------------------------
 
+namespace {
+
+// The characters of one line as word characters or blanks: ASCII by the
+// given byte set, other characters by their Unicode class, and a byte that
+// is no character of the encoding as part of a word.
+class TWordScan {
+public:
+  TWordScan(const std::string& line, text::Encoding encoding, const TSrcCharSet& set)
+      : line_(line), encoding_(encoding), set_(set) {}
+
+  size_t Size() const { return line_.size(); }
+  size_t Next(size_t offset) const { return text::NextBoundary(encoding_, line_, offset); }
+  size_t Previous(size_t offset) const { return text::PreviousBoundary(encoding_, line_, offset); }
+  bool IsWord(size_t offset) const {
+    const auto byte = static_cast<unsigned char>(line_[offset]);
+    if (byte < 0x80 || text::IsSingleByte(encoding_)) return set_.test(byte);
+    const text::DecodedCharacter c = text::DecodeAt(encoding_, line_, offset);
+    return !c.valid || text::IsWordCharacter(c.codePoint);
+  }
+  // The first word character at or after `offset`, or the line length.
+  size_t SkipBlanks(size_t offset) const {
+    while (offset < Size() && !IsWord(offset)) offset = Next(offset);
+    return offset;
+  }
+
+private:
+  const std::string& line_;
+  text::Encoding encoding_;
+  const TSrcCharSet& set_;
+};
+
+}  // namespace
+
 TBufferCoord TSrcEdit::NextWordPosFrom(TBufferCoord from) const {
   const TSrcCharSet word = WordChars();
-  const auto isWord = [&word](char c) { return word.test(static_cast<unsigned char>(c)); };
   const std::string line = LineText(from.Y);
-  const int length = static_cast<int>(line.size());
-  int x = from.X;
-  if (x >= length) {
+  const TWordScan scan(line, encoding_, word);
+  const int x = from.X;
+  if (line.empty() || x >= Columns(from.Y).CharStart(static_cast<int>(line.size()))) {
     if (from.Y >= lines_->Count()) return from;
     const std::string next = LineText(from.Y + 1);
-    const auto found = std::find_if(next.begin(), next.end(), isWord);
-    return {found == next.end() ? 1 : static_cast<int>(found - next.begin()) + 1, from.Y + 1};
+    const size_t found = TWordScan(next, encoding_, word).SkipBlanks(0);
+    return {found == next.size() ? 1 : static_cast<int>(found) + 1, from.Y + 1};
   }
-  size_t i = static_cast<size_t>(x - 1);
-  if (isWord(line[i]))
-    while (i < line.size() && isWord(line[i])) ++i;
-  while (i < line.size() && !isWord(line[i])) ++i;
-  return {static_cast<int>(i) + 1, from.Y};
+  size_t i = static_cast<size_t>(std::max(x, 1) - 1);
+  if (scan.IsWord(i))
+    while (i < line.size() && scan.IsWord(i)) i = scan.Next(i);
+  return {static_cast<int>(scan.SkipBlanks(i)) + 1, from.Y};
 }
 
 TBufferCoord TSrcEdit::PrevWordPosFrom(TBufferCoord from) const {
   const TSrcCharSet word = WordChars();
-  const auto isWord = [&word](char c) { return word.test(static_cast<unsigned char>(c)); };
   const std::string line = LineText(from.Y);
-  int x = std::min(from.X, static_cast<int>(line.size()) + 1);
+  const TWordScan scan(line, encoding_, word);
+  const int x = std::min(from.X, static_cast<int>(line.size()) + 1);
   if (x > 1) {
-    // x - 1 characters lie before the caret; walk back over blanks, then over the word.
-    int i = x - 1;
-    while (i > 0 && !isWord(line[static_cast<size_t>(i - 1)])) --i;
+    // Walk back over blanks, then over the word.
+    size_t i = static_cast<size_t>(x - 1);
+    while (i > 0 && !scan.IsWord(scan.Previous(i))) i = scan.Previous(i);
     if (i > 0) {
-      while (i > 0 && isWord(line[static_cast<size_t>(i - 1)])) --i;
-      return {i + 1, from.Y};
+      while (i > 0 && scan.IsWord(scan.Previous(i))) i = scan.Previous(i);
+      return {static_cast<int>(i) + 1, from.Y};
     }
   }
   if (from.Y > 1) return {static_cast<int>(LineText(from.Y - 1).size()) + 1, from.Y - 1};
   return {1, from.Y};
 }
 
-TBufferCoord TSrcEdit::WordStart() const {
+TBufferCoord TSrcEdit::WordStartAt(TBufferCoord at) const {
   const TSrcCharSet ident = IdentChars();
-  const std::string line = LineText(caretY_);
-  int x = std::min(caretX_, static_cast<int>(line.size()) + 1);
-  while (x > 1 && ident.test(static_cast<unsigned char>(line[static_cast<size_t>(x - 2)]))) --x;
-  return {x, caretY_};
+  const std::string line = LineText(at.Y);
+  const TWordScan scan(line, encoding_, ident);
+  size_t i = static_cast<size_t>(std::min(at.X, static_cast<int>(line.size()) + 1) - 1);
+  while (i > 0 && scan.IsWord(scan.Previous(i))) i = scan.Previous(i);
+  return {static_cast<int>(i) + 1, at.Y};
 }
 
-TBufferCoord TSrcEdit::WordEnd() const {
+TBufferCoord TSrcEdit::WordEndAt(TBufferCoord at) const {
   const TSrcCharSet ident = IdentChars();
-  const std::string line = LineText(caretY_);
-  int x = std::min(caretX_, static_cast<int>(line.size()) + 1);
-  while (x <= static_cast<int>(line.size()) && ident.test(static_cast<unsigned char>(line[static_cast<size_t>(x - 1)])))
-    ++x;
-  return {x, caretY_};
+  const std::string line = LineText(at.Y);
+  const TWordScan scan(line, encoding_, ident);
+  size_t i = static_cast<size_t>(std::min(at.X, static_cast<int>(line.size()) + 1) - 1);
+  while (i < line.size() && scan.IsWord(i)) i = scan.Next(i);
+  return {static_cast<int>(i) + 1, at.Y};
 }
 
 std::string TSrcEdit::WordAtCursor() const {

@@ -68,8 +68,10 @@ void TSrcEdit::TypeChar(char ch) {
     if (insertMode_ || at > static_cast<int>(line.size())) {
       line.insert(static_cast<size_t>(at - 1), 1, ch);
     } else {
-      overwritten.assign(1, line[static_cast<size_t>(at - 1)]);
-      line[static_cast<size_t>(at - 1)] = ch;
+      // The whole character at the caret, however many bytes it has.
+      const size_t length = static_cast<size_t>(TLineColumns(line, encoding_, tabWidth_).NextColumn(at) - at);
+      overwritten = line.substr(static_cast<size_t>(at - 1), length);
+      line.replace(static_cast<size_t>(at - 1), length, 1, ch);
     }
     PutLine(y, line);
     PlaceCaret({at + 1, y}, false);
@@ -92,8 +94,13 @@ void TSrcEdit::InsertImeString(const std::string& text) {
   if (static_cast<int>(line.size()) < caretX_ - 1) line.append(static_cast<size_t>(caretX_ - 1) - line.size(), ' ');
   std::string overwritten;
   if (!insertMode_) {
-    overwritten = line.substr(static_cast<size_t>(caretX_ - 1), text.size());
-    line.erase(static_cast<size_t>(caretX_ - 1), text.size());
+    // As many characters as the string has.
+    const TLineColumns columns(line, encoding_, tabWidth_);
+    const TLineColumns typed(text, encoding_, tabWidth_);
+    int end = caretX_;
+    for (int at = 1; at <= typed.Length() && end <= columns.Length(); at = typed.NextColumn(at)) end = columns.NextColumn(end);
+    overwritten = line.substr(static_cast<size_t>(caretX_ - 1), static_cast<size_t>(end - caretX_));
+    line.erase(static_cast<size_t>(caretX_ - 1), static_cast<size_t>(end - caretX_));
   }
   line.insert(static_cast<size_t>(caretX_ - 1), text);
   PutLine(caretY_, line);
@@ -149,7 +156,7 @@ void TSrcEdit::DeleteLastChar() {
     undoList_->AddItem(ukDeleteBeforeCaret, joint, {1, y}, "\r\n", smNormal);
     return;
   }
-  int removeCount = 1;
+  int removeCount = caretX_ - Columns(y).PreviousColumn(caretX_);
   const int leading = LeadingBlankCount(line);
   if (IsBlank(line[static_cast<size_t>(caretX_ - 2)]) && leading == caretX_ - 1) {
     if (options_.Has(eoSmartTabDelete)) {
@@ -199,10 +206,11 @@ void TSrcEdit::DeleteChar() {
     undoList_->AddItem(ukDeleteAfterCaret, CaretXY(), {1, y + 1}, "\r\n", smNormal);
     return;
   }
-  const std::string removed(1, line[static_cast<size_t>(caretX_ - 1)]);
-  line.erase(static_cast<size_t>(caretX_ - 1), 1);
+  const int next = Columns(y).NextColumn(caretX_);
+  const std::string removed = line.substr(static_cast<size_t>(caretX_ - 1), static_cast<size_t>(next - caretX_));
+  line.erase(static_cast<size_t>(caretX_ - 1), removed.size());
   PutLine(y, line);
-  undoList_->AddItem(ukDeleteAfterCaret, CaretXY(), {caretX_ + 1, y}, removed, smNormal);
+  undoList_->AddItem(ukDeleteAfterCaret, CaretXY(), {next, y}, removed, smNormal);
 }
 
 void TSrcEdit::DeleteToward(TBufferCoord to, TSrcChangeReason kind) {
@@ -363,7 +371,8 @@ void TSrcEdit::ShiftTab() {
       int i = caretX_ - 2;
       while (i >= 0 && line[static_cast<size_t>(i)] == ' ') --i;
       while (i >= 0 && line[static_cast<size_t>(i)] != ' ') --i;
-      target = i + 2;
+      // A column of the line above may fall inside a character of this one.
+      target = Columns(caretY_).CharStart(i + 2);
       break;
     }
   if (target == caretX_) {
@@ -475,7 +484,8 @@ void TSrcEdit::ToggleSelectionCase() {
     if (caretX_ > static_cast<int>(LineText(caretY_).size())) return;
     // The one character at the caret, whatever the selection mode.
     selectionMode_ = smNormal;
-    PlaceCaretAndSelection({caretX_ + 1, caretY_}, CaretXY(), {caretX_ + 1, caretY_});
+    const TBufferCoord next{Columns(caretY_).NextColumn(caretX_), caretY_};
+    PlaceCaretAndSelection(next, CaretXY(), next);
   }
   const TBufferCoord begin = blockBegin_, end = blockEnd_, caret = CaretXY();
   std::string text = SelText();

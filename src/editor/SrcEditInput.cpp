@@ -61,7 +61,10 @@ bool TSrcEdit::IsPointInSelection(TBufferCoord point) const {
   if (point.Y < start.Y || point.Y > end.Y) return false;
   switch (selectionMode_) {
     case smLine: return true;
-    case smColumn: return point.X >= std::min(start.X, end.X) && point.X < std::max(start.X, end.X);
+    case smColumn: {
+      const TColumnSpan span = ColumnSpan(start, end, point.Y);
+      return point.X >= span.Left && point.X < span.Right;
+    }
     case smNormal: break;
   }
   return !(point < start) && point < end;
@@ -199,14 +202,8 @@ void TSrcEdit::SetWordBlock(TBufferCoord point) {
     PlaceCaret({length + 1, point.Y}, true);
     return;
   }
-  const TSrcCharSet ident = IdentChars();
-  const auto isIdent = [&](int column) {
-    return column >= 1 && column <= length && ident.test(static_cast<unsigned char>(line[static_cast<size_t>(column - 1)]));
-  };
-  int start = point.X, end = point.X;
-  while (isIdent(start - 1)) --start;
-  while (isIdent(end)) ++end;
-  PlaceCaretAndSelection({end, point.Y}, {start, point.Y}, {end, point.Y});
+  const TBufferCoord start = WordStartAt(point), end = WordEndAt(point);
+  PlaceCaretAndSelection(end, start, end);
   InvalidateLines(point.Y, point.Y);
 }
 

@@ -6,9 +6,12 @@
 #include <optional>
 
 #include "editor/BookmarkGlyphs.h"
+#include "editor/RowText.h"
 #include "editor/SrcEdit.h"
 #include "editor/TextDrawer.h"
 #include "platform/Canvas.h"
+#include "platform/Utf8.h"
+#include "platform/text/Decode.h"
 
 namespace tessaly {
 
@@ -186,15 +189,19 @@ TLineSelection LineSelectionOf(const TSrcEdit& editor, int line, int firstColumn
   return selection;
 }
 
-// Consecutive bytes drawn in one colour and style.
+// Consecutive characters drawn in one colour and style: the row's bytes
+// Begin..End, or blank cells beyond the line end.
 struct TTextRun {
-  int Column = 1;  // display column of the first byte
-  std::string Text;
+  int Column = 1;  // display column of the first cell
+  int Cells = 0;
+  size_t Begin = 0;
+  size_t End = 0;
   TColor Foreground = clBlack;
   TColor Background = clWhite;
   TFontStyles Style = 0;
-  bool Blank = false;   // white space only
-  bool Filler = false;  // beyond the line end: no special-character marks
+  bool Blank = false;    // white space only
+  bool Filler = false;   // beyond the line end: no special-character marks
+  bool LineEnd = false;  // the line-end mark
 };
 
 // Whether `next` may be drawn as part of `run`.
@@ -205,9 +212,9 @@ bool CanJoin(const TTextRun& run, const TTextRun& next, bool wholeLineSelected, 
   return styleMatches && (coloursMatch || wholeLineSelected || uniformColours);
 }
 
-constexpr char kSpaceMark = '\xB7';
-constexpr char kTabMark = '\xBB';
-constexpr char kLineEndMark = '\xB6';
+constexpr std::string_view kSpaceMark = "\u00B7";
+constexpr std::string_view kTabMark = "\u00BB";
+constexpr std::string_view kLineEndMark = "\u00B6";
 
 // Draws the runs of one row, cutting them at the selection's edges.
 class TRowPainter {
@@ -223,19 +230,29 @@ public:
         lastColumn_(lastColumn),
         showSpecialChars_(showSpecialChars) {}
 
-  void BeginRow(int top, const std::string& text, const TLineSelection& selection, TColor selectedForeground,
+  void BeginRow(int top, const TRowText& row, const TLineSelection& selection, TColor selectedForeground,
                 TColor selectedBackground) {
     top_ = top;
-    text_ = &text;
+    row_ = &row;
     selection_ = selection;
     selectedForeground_ = selectedForeground;
     selectedBackground_ = selectedBackground;
   }
 
+  // The text run of the row's bytes begin..end.
+  TTextRun TextRun(size_t begin, size_t end) const {
+    TTextRun run;
+    run.Begin = begin;
+    run.End = end;
+    run.Column = row_->CellOf(begin) + 1;
+    run.Cells = row_->CellOf(end) - row_->CellOf(begin);
+    return run;
+  }
+
   // Before the selection, after it, then the selected piece.
   void Draw(const TTextRun& run) {
     const int start = std::max(run.Column, firstColumn_);
-    const int end = std::min(run.Column + static_cast<int>(run.Text.size()), lastColumn_ + 1);
+    const int end = std::min(run.Column + run.Cells, lastColumn_ + 1);
     if (start >= end) return;
     int selStart = end, selEnd = end;
     if (selection_.Start < selection_.End) {
@@ -248,29 +265,71 @@ public:
   }
 
 private:
+  struct TBox {
+    int Column;
+    unsigned char Byte;
+  };
+
   void DrawPiece(const TTextRun& run, int from, int to, bool selected) {
     if (from >= to) return;
-    std::string text = run.Text.substr(static_cast<size_t>(from - run.Column), static_cast<size_t>(to - from));
-    for (size_t i = 0; i < text.size(); ++i) {
-      char& c = text[i];
-      const bool marks = showSpecialChars_ && !run.Filler;
-      if (c == '\t') c = marks && IsTabMarkColumn(from + static_cast<int>(i)) ? kTabMark : ' ';
-      else if (c == ' ' && marks) c = kSpaceMark;
+    std::string text;
+    std::vector<TBox> boxes;
+    int x = (from - 1) * charWidth_ + textOffset_;
+    if (run.LineEnd) {
+      text = kLineEndMark;
+    } else if (run.Filler) {
+      text.assign(static_cast<size_t>(to - from), ' ');
+    } else {
+      x = AppendCharacters(run, from, to, text, boxes);
     }
     drawer_.SetStyle(run.Style);
     drawer_.SetForeColor(selected ? selectedForeground_ : run.Foreground);
     drawer_.SetBackColor(selected ? selectedBackground_ : run.Background);
-    const int x = (from - 1) * charWidth_ + textOffset_;
-    drawer_.ExtTextOut(x, top_, {x, top_, x + (to - from) * charWidth_, top_ + lineHeight_}, text);
+    const int left = (from - 1) * charWidth_ + textOffset_;
+    drawer_.TextOut(x, top_, {left, top_, left + (to - from) * charWidth_, top_ + lineHeight_}, text);
+    for (const TBox& box : boxes) drawer_.HexBox((box.Column - 1) * charWidth_ + textOffset_, top_, box.Byte);
+  }
+
+  // The characters of the run whose cells reach into from..to, as Unicode;
+  // returns the x of the first one (a wide character may begin left of the
+  // piece and is clipped).
+  int AppendCharacters(const TTextRun& run, int from, int to, std::string& text, std::vector<TBox>& boxes) const {
+    const std::string& bytes = row_->Bytes();
+    const bool marks = showSpecialChars_;
+    int firstColumn = 0;
+    for (size_t i = run.Begin; i < run.End;) {
+      const size_t next = row_->CharEnd(i);
+      const int column = row_->CellOf(i) + 1, end = row_->CellOf(next) + 1;
+      if (end > from && column < to) {
+        if (firstColumn == 0) firstColumn = column;
+        const auto byte = static_cast<unsigned char>(bytes[i]);
+        if (byte == '\t') {
+          text += marks && IsTabMarkCell(i) ? kTabMark : " ";
+        } else if (byte == ' ') {
+          text += marks ? kSpaceMark : " ";
+        } else if (byte > 0x20 && byte < 0x7F) {
+          text += static_cast<char>(byte);
+        } else if (const text::DecodedCharacter c = text::DecodeAt(row_->Encoding(), bytes, i);
+                   c.valid && c.codePoint >= 0x20 && c.codePoint != 0x7F) {
+          AppendUtf8(text, c.codePoint);
+        } else {
+          boxes.push_back({column, byte});
+          text += ' ';
+        }
+      }
+      i = next;
+    }
+    return (std::max(firstColumn, 1) - 1) * charWidth_ + textOffset_;
   }
 
   // The middle cell of a tab's span in the expanded line shows the tab mark.
-  bool IsTabMarkColumn(int column) const {
-    const int position = column - 1;
+  bool IsTabMarkCell(size_t offset) const {
+    const std::string& bytes = row_->Bytes();
+    const int position = row_->CellOf(offset);
     const int spanEnd = (position / tabWidth_ + 1) * tabWidth_;
-    int spanStart = position;
-    while (spanStart > spanEnd - tabWidth_ && spanStart > 0 && (*text_)[static_cast<size_t>(spanStart - 1)] == '\t')
-      --spanStart;
+    size_t start = offset;
+    while (row_->CellOf(start) > spanEnd - tabWidth_ && start > 0 && bytes[start - 1] == '\t') --start;
+    const int spanStart = row_->CellOf(start);
     return position == spanStart + (spanEnd - spanStart - 1) / 2;
   }
 
@@ -278,7 +337,7 @@ private:
   int charWidth_, lineHeight_, textOffset_, tabWidth_, firstColumn_, lastColumn_;
   bool showSpecialChars_;
   int top_ = 0;
-  const std::string* text_ = nullptr;
+  const TRowText* row_ = nullptr;
   TLineSelection selection_;
   TColor selectedForeground_ = clHighlightText;
   TColor selectedBackground_ = clHighlight;
@@ -322,12 +381,15 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
   if (clip.Left < gutterWidth_ + 2) canvas.FillRect({gutterWidth_, clip.Top, gutterWidth_ + 2, clip.Bottom});
 
   const bool selectionShown = SelectionShown();
-  TTextDrawer drawer(canvas, font_, charWidth_);
+  const bool singleByte = text::IsSingleByte(encoding_);
+  TTextDrawer drawer(canvas, font_, charWidth_, lineHeight_);
   TRowPainter row(drawer, charWidth_, lineHeight_, textOffset_, tabWidth_, firstColumn, lastColumn, showSpecialChars);
   for (int line = firstLine; line <= lastLine; ++line) {
     const int index = line - 1;
     const int top = (line - topLine_) * lineHeight_;
-    const std::string& text = lines_->ExpandedText(index);
+    const TRowText rowText = singleByte ? TRowText::SingleByte(lines_->ExpandedText(index), encoding_)
+                                        : TRowText::MultiByte(lines_->Get(index), encoding_, tabWidth_);
+    const std::string& text = rowText.Bytes();
     TColor foreground = font_.Color, lineBackground = background;
     bool special = false;
     if (OnSpecialLineColors) {
@@ -345,8 +407,11 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
     }
     const TLineSelection selection =
         selectionShown ? LineSelectionOf(*this, line, firstColumn, lastColumn) : TLineSelection{};
-    row.BeginRow(top, text, selection, selectedForeground, selectedBackground);
-    const TTextRun plain{1, text, foreground, lineBackground, font_.Style};
+    row.BeginRow(top, rowText, selection, selectedForeground, selectedBackground);
+    TTextRun plain = row.TextRun(0, text.size());
+    plain.Foreground = foreground;
+    plain.Background = lineBackground;
+    plain.Style = font_.Style;
 
     if (!highlighted) {
       row.Draw(plain);
@@ -357,11 +422,13 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
       highlighter_->StartLine(text, index);
       std::optional<TTextRun> run;
       for (; !highlighter_->AtLineEnd(); highlighter_->NextToken()) {
-        TTextRun next = plain;
-        next.Column = highlighter_->CurrentTokenStart() + 1;
-        next.Text = highlighter_->CurrentTokenText();
-        if (next.Column + static_cast<int>(next.Text.size()) <= firstColumn) continue;
+        const auto begin = static_cast<size_t>(highlighter_->CurrentTokenStart());
+        TTextRun next = row.TextRun(begin, begin + highlighter_->CurrentTokenText().size());
+        if (next.Column + next.Cells <= firstColumn) continue;
         if (next.Column > lastColumn) break;
+        next.Foreground = foreground;
+        next.Background = lineBackground;
+        next.Style = font_.Style;
         if (const TSrcHighlighterAttributes* attri = highlighter_->CurrentTokenAttri()) {
           next.Blank = attri == blank;
           next.Style = attri->Style();
@@ -373,20 +440,26 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
           }
         }
         if (run && CanJoin(*run, next, selection.Whole, uniformColours)) {
-          run->Text += next.Text;
+          run->End = next.End;
+          run->Cells = next.Column + next.Cells - run->Column;
           run->Blank = run->Blank && next.Blank;
         } else {
           if (run) row.Draw(*run);
-          run = std::move(next);
+          run = next;
         }
       }
       if (run) row.Draw(*run);
     }
 
-    int column = static_cast<int>(text.size()) + 1;
+    int column = rowText.CellOf(text.size()) + 1;
     if (showSpecialChars && column <= lastColumn) {
-      TTextRun mark{column, std::string(1, kLineEndMark), foreground, lineBackground, font_.Style};
-      mark.Filler = true;
+      TTextRun mark;
+      mark.Column = column;
+      mark.Cells = 1;
+      mark.Foreground = foreground;
+      mark.Background = lineBackground;
+      mark.Style = font_.Style;
+      mark.Filler = mark.LineEnd = true;
       if (highlighted)
         if (const TSrcHighlighterAttributes* attri =
                 highlighter_->StandardAttri(LineEndsInComment(index) ? srComment : srWhiteSpace)) {
@@ -397,8 +470,12 @@ void TSrcEdit::PaintTextLines(TCanvas& canvas, const TRect& clip, int firstLine,
       ++column;
     }
     if (column <= lastColumn) {
-      TTextRun filler{column, std::string(static_cast<size_t>(lastColumn - column + 1), ' '), foreground,
-                      lineBackground, font_.Style};
+      TTextRun filler;
+      filler.Column = column;
+      filler.Cells = lastColumn - column + 1;
+      filler.Foreground = foreground;
+      filler.Background = lineBackground;
+      filler.Style = font_.Style;
       filler.Filler = true;
       row.Draw(filler);
     }

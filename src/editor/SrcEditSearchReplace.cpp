@@ -51,11 +51,11 @@ int TSrcEdit::SearchReplace(const std::string& search, const std::string& replac
     if (backwards) scopeEnd = CaretXY();
     else scopeStart = CaretXY();
   }
+  engine->SetEncoding(encoding_);
   engine->SetMatchCase(options.Has(soMatchCase));
   engine->SetWholeWordsOnly(options.Has(soWholeWord));
   engine->SetSearchPattern(search);
 
-  const int searchLength = static_cast<int>(search.size());
   const int replaceLength = static_cast<int>(replace.size());
   const bool replacing = options.Has(soReplace) || options.Has(soReplaceAll);
   bool replaceAll = options.Has(soReplaceAll);
@@ -74,7 +74,10 @@ int TSrcEdit::SearchReplace(const std::string& search, const std::string& replac
     const int count = engine->FindAllIn(line);
     bool lineSplit = false;
     for (int k = 0; k < count && !lineSplit; ++k) {
-      const int pos = engine->MatchPosition(backwards ? count - 1 - k : k);
+      const int index = backwards ? count - 1 - k : k;
+      const int pos = engine->MatchPosition(index);
+      // Folding may make a match longer or shorter than the search text.
+      const int searchLength = engine->MatchLength(index);
       if (pos < fromColumn) continue;
       if (columnScope) {
         if (pos < scopeStart.X || pos + searchLength > scopeEnd.X) continue;

@@ -36,6 +36,16 @@ std::string Slice(const std::string& line, int from, int count) {
 
 }  // namespace
 
+TColumnSpan TSrcEdit::ColumnSpan(TBufferCoord start, TBufferCoord end, int line) const {
+  if (text::IsSingleByte(encoding_)) return {std::min(start.X, end.X), std::max(start.X, end.X)};
+  // By cells: the characters whose first cell lies inside the block's
+  // display columns, so that no character is cut, and text taken out at a
+  // block's left edge goes back in at the same place.
+  const int a = LogicalToDisplayColumn(start.Y, start.X), b = LogicalToDisplayColumn(end.Y, end.X);
+  const TLineColumns columns = Columns(line);
+  return {columns.ColumnAtOrAfter(std::min(a, b)), columns.ColumnAtOrAfter(std::max(a, b))};
+}
+
 std::string TSrcEdit::TextBetween(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode) const {
   const int count = lines_->Count();
   if (count == 0) return std::string();
@@ -55,8 +65,8 @@ std::string TSrcEdit::TextBetween(TBufferCoord start, TBufferCoord end, TSrcSele
       }
       return text;
     case smColumn: {
-      const int left = std::min(start.X, end.X), right = std::max(start.X, end.X);
       for (int y = start.Y; y <= end.Y; ++y) {
+        const auto [left, right] = ColumnSpan(start, end, y);
         std::string piece = Slice(LineText(y), left - 1, right - left);
         if (!options_.Has(eoTrimTrailingSpaces)) PadTo(piece, right - left);
         if (y > start.Y) text += "\r\n";
@@ -112,16 +122,21 @@ void TSrcEdit::DeleteRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMo
       caretY_ = start.Y;
       break;
     case smColumn: {
-      const int left = std::min(start.X, end.X), right = std::max(start.X, end.X);
+      const int caretLine = blockEnd_.Y >= start.Y && blockEnd_.Y <= end.Y ? blockEnd_.Y : start.Y;
+      const int caretColumn = ColumnSpan(start, end, caretLine).Left;
+      // Every span is measured before the lines the block's ends lie on change.
+      std::vector<TColumnSpan> spans;
+      for (int y = start.Y; y <= end.Y; ++y) spans.push_back(ColumnSpan(start, end, y));
       for (int y = start.Y; y <= end.Y; ++y) {
+        const auto [left, right] = spans[static_cast<size_t>(y - start.Y)];
         std::string line = LineText(y);
         if (left - 1 < static_cast<int>(line.size())) {
           line.erase(static_cast<size_t>(left - 1), static_cast<size_t>(right - left));
           PutLine(y, line);
         }
       }
-      caretX_ = left;
-      caretY_ = blockEnd_.Y >= start.Y && blockEnd_.Y <= end.Y ? blockEnd_.Y : start.Y;
+      caretX_ = caretColumn;
+      caretY_ = caretLine;
       break;
     }
   }
@@ -147,14 +162,17 @@ void TSrcEdit::InsertNormal(const std::string& text) {
   caretX_ = static_cast<int>(pieces.back().size()) + 1;
 }
 
-void TSrcEdit::InsertColumn(const std::string& text, bool record) {
+void TSrcEdit::InsertColumn(const std::string& text, bool record, int cell) {
   const std::vector<std::string> pieces = SplitLines(text);
+  const bool singleByte = text::IsSingleByte(encoding_);
   for (size_t k = 0; k < pieces.size(); ++k) {
     const int y = caretY_ + static_cast<int>(k);
-    const TBufferCoord pieceEnd{caretX_ + static_cast<int>(pieces[k].size()), y};
+    // Every piece goes in below the same cell.
+    const int x = singleByte ? caretX_ : Columns(y).ColumnAtOrAfter(cell);
+    const TBufferCoord pieceEnd{x + static_cast<int>(pieces[k].size()), y};
     std::string line = LineText(y);
-    PadTo(line, caretX_ - 1);
-    line.insert(static_cast<size_t>(caretX_ - 1), pieces[k]);
+    PadTo(line, x - 1);
+    line.insert(static_cast<size_t>(x - 1), pieces[k]);
     if (y > lines_->Count() && y > 1) {
       // A line added below the text is recorded with its line break, so
       // that undo takes the whole line away again.
@@ -164,7 +182,7 @@ void TSrcEdit::InsertColumn(const std::string& text, bool record) {
       continue;
     }
     PutLine(y, line);
-    if (record) undoList_->AddItem(ukPasteInsert, {caretX_, y}, pieceEnd, std::string(), smColumn);
+    if (record) undoList_->AddItem(ukPasteInsert, {x, y}, pieceEnd, std::string(), smColumn);
   }
   caretX_ += static_cast<int>(pieces.back().size());
 }
@@ -185,7 +203,7 @@ void TSrcEdit::InsertLines(const std::string& text) {
 }
 
 void TSrcEdit::ReplaceRange(TBufferCoord start, TBufferCoord end, TSrcSelectionMode mode, const std::string& text,
-                            bool recordColumns) {
+                            bool recordColumns, int columnCell) {
   TPaintLock lock(*this);
   TLinesUpdate update(*lines_);
   const bool something = start.X != end.X || (start.Y != end.Y && mode != smColumn);
@@ -198,7 +216,7 @@ void TSrcEdit::ReplaceRange(TBufferCoord start, TBufferCoord end, TSrcSelectionM
   if (!text.empty()) {
     switch (mode) {
       case smNormal: InsertNormal(text); break;
-      case smColumn: InsertColumn(text, recordColumns); break;
+      case smColumn: InsertColumn(text, recordColumns, columnCell > 0 ? columnCell : DisplayColumn()); break;
       case smLine: InsertLines(text); break;
     }
   }

@@ -152,10 +152,15 @@ void TSrcEdit::UndoItem() {
       case ukDeleteBeforeCaret:
       case ukDeleteAfterCaret: {
         TBufferCoord at = MinCoord(start, end);
-        if (mode == smColumn) at = {std::min(start.X, end.X), std::min(start.Y, end.Y)};
+        int cell = 0;  // a column block goes back below the block's left cell
+        if (mode == smColumn) {
+          const int first = std::min(start.Y, end.Y);
+          at = {ColumnSpan(start, end, first).Left, first};
+          cell = std::min(LogicalToDisplayColumn(start.Y, start.X), LogicalToDisplayColumn(end.Y, end.X));
+        }
         if ((item->Kind == ukDeleteCaretAtStart || item->Kind == ukDeleteAfterCaret) && at.Y > lines_->Count())
           lines_->Add(std::string());
-        ReplaceRange(at, at, mode, item->SavedText, false);
+        ReplaceRange(at, at, mode, item->SavedText, false, cell);
         switch (item->Kind) {
           case ukDeleteCaretAtStart: PlaceCaretAndSelection(start, end, start); break;
           case ukDeleteCaretAtEnd: PlaceCaretAndSelection(end, start, end); break;

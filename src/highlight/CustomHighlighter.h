@@ -13,6 +13,7 @@
 #include "highlight/HighlighterAttributes.h"
 #include "platform/EventChain.h"
 #include "platform/Exception.h"
+#include "platform/text/Encoding.h"
 
 namespace tessaly {
 
@@ -57,8 +58,12 @@ public:
   virtual void SetDefaultFilter(const std::string& value);
   virtual bool IsDefaultFilterStored() const;
 
-  // Bytes that make up a word for word selection.
+  // Bytes that make up a word for word selection. In a multi-byte document
+  // (the encoding set here) bytes 0x80 and above are word bytes, so that no
+  // word is cut inside a character.
   virtual TSrcCharSet IdentifierCharSet() const;
+  text::Encoding Encoding() const { return encoding_; }
+  void SetEncoding(text::Encoding encoding) { encoding_ = encoding; }
   const TSrcCharSet& WordBreakCharSet() const { return wordBreakCharSet_; }
   virtual void SetWordBreakCharSet(const TSrcCharSet& value);
 
@@ -115,6 +120,7 @@ private:
   TSrcNotifyEventChain destroyListeners_;
   bool enabled_ = true;
   TSrcCharSet wordBreakCharSet_;
+  text::Encoding encoding_ = text::kDefaultEncoding;
   std::string defaultFilter_;
 };
 

@@ -110,6 +110,7 @@ TSrcCharSet THtmlHighlighter::IdentifierCharSet() const {
   addRange(192, 214);
   addRange(216, 246);
   addRange(248, 255);
+  if (!text::IsSingleByte(Encoding())) addRange(0x80, 0xFF);
   return set;
 }
 

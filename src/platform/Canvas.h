@@ -59,6 +59,14 @@ public:
   virtual void ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text,
                           int advance) = 0;
 
+  // Unicode text (UTF-8) on a monospace grid of `cellWidth`-pixel cells:
+  // each character starts where the cells of the one before end and takes
+  // two cells when it is wide (text::CellWidth), one otherwise, whatever the
+  // font's own advances; what the font lacks comes from the system's
+  // fallback fonts. Options as for ExtTextOut.
+  virtual void GridTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view utf8,
+                           int cellWidth) = 0;
+
   // Draws `source` of the bitmap stretched into `dest`; masked pixels stay.
   virtual void DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) = 0;
 

@@ -91,6 +91,14 @@ void RecordingCanvas::ExtTextOut(int x, int y, unsigned options, const TRect& re
   Record(line);
 }
 
+void RecordingCanvas::GridTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view utf8,
+                                  int cellWidth) {
+  std::string line = Format("gridtext (%d,%d) \"", x, y) + std::string(utf8) + "\" " + DescribeColor(textColor_);
+  if (options & etoOpaque) line += " opaque " + DescribeRect(rect) + " " + DescribeColor(textBackground_);
+  if (options & etoClipped) line += " clipped " + DescribeRect(rect);
+  Record(line + Format(" cell %d", cellWidth));
+}
+
 void RecordingCanvas::DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) {
   Record(Format("bitmap %dx%d", bitmap.Width, bitmap.Height) + (bitmap.HasMask() ? " masked " : " ") +
          DescribeRect(source) + " -> " + DescribeRect(dest));

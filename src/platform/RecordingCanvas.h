@@ -35,6 +35,7 @@ public:
   void Polygon(const std::vector<TPoint>& points) override;
   void TextOut(int x, int y, std::string_view text) override;
   void ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text, int advance) override;
+  void GridTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view utf8, int cellWidth) override;
   void DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) override;
 
   TRect ClipRect() const override { return clip_; }

@@ -1,5 +1,6 @@
 #include "qt/QtCanvas.h"
 
+#include <algorithm>
 #include <map>
 #include <string>
 #include <tuple>
@@ -10,6 +11,8 @@
 #include <QPolygon>
 
 #include "qt/Cp1251Text.h"
+#include "platform/Utf8.h"
+#include "platform/text/CharClass.h"
 #include "qt/QtFonts.h"
 
 namespace tessaly {
@@ -214,6 +217,122 @@ void QtCanvas::ExtTextOut(int x, int y, unsigned options, const TRect& rect, std
   if ((options & etoOpaque) && textBackground_ != clNone) painter_.fillRect(ToQRect(rect), ToQColor(textBackground_));
   DrawText(x, y, text, advance);
   if (options & etoClipped) painter_.restore();
+}
+
+void QtCanvas::GridTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view utf8, int cellWidth) {
+  if (options & etoClipped) {
+    painter_.save();
+    painter_.setClipRect(ToQRect(rect), Qt::IntersectClip);
+  }
+  if ((options & etoOpaque) && textBackground_ != clNone) painter_.fillRect(ToQRect(rect), ToQColor(textBackground_));
+  if (!utf8.empty()) {
+    // The text, and the first cell of each of its UTF-16 units.
+    QString text;
+    std::vector<int> cells;
+    text.reserve(static_cast<qsizetype>(utf8.size()));
+    cells.reserve(utf8.size() + 1);
+    int cell = 0;
+    for (size_t i = 0; i < utf8.size();) {
+      const auto byte = static_cast<unsigned char>(utf8[i]);
+      const char32_t c = byte < 0x80 ? utf8[i++] : NextUtf8(utf8, i);
+      if (c < 0x10000) {
+        text += QChar(static_cast<char16_t>(c));
+        cells.push_back(cell);
+      } else {
+        text += QChar(QChar::highSurrogate(c));
+        text += QChar(QChar::lowSurrogate(c));
+        cells.insert(cells.end(), 2, cell);
+      }
+      cell += text::CellWidth(c);
+    }
+    cells.push_back(cell);
+    painter_.setPen(ToQColor(textColor_));
+    if (!DrawPlainGridText(x, y, text, cells, cellWidth)) DrawShapedGridText(x, y, text, cells, cellWidth);
+  }
+  if (options & etoClipped) painter_.restore();
+}
+
+bool QtCanvas::DrawPlainGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth) {
+  // Below the Hebrew block no script joins or reorders its letters.
+  for (QChar c : text)
+    if (c.unicode() >= 0x0590) return false;
+  QList<quint32> glyphs(text.size());
+  int count = static_cast<int>(text.size());
+  if (!face_->raw.glyphIndexesForChars(text.constData(), count, glyphs.data(), &count) || count != text.size())
+    return false;
+  QList<QPointF> positions;
+  positions.reserve(count);
+  for (int i = 0; i < count; ++i) {
+    if (glyphs[i] == 0 && text[i] != QLatin1Char(' ')) return false;  // missing from the font
+    positions.append(QPointF(cells[static_cast<size_t>(i)] * cellWidth, 0));
+  }
+  QGlyphRun run;
+  run.setRawFont(face_->raw);
+  run.setGlyphIndexes(glyphs);
+  run.setPositions(positions);
+  run.setUnderline(face_->font.underline());
+  run.setStrikeOut(face_->font.strikeOut());
+  painter_.drawGlyphRun(QPointF(x, y + Metrics().ascent()), run);
+  return true;
+}
+
+bool QtCanvas::DrawOneGlyphPerCharacter(const QTextLayout& layout, const QTextLine& line, int x, qreal baseline,
+                                        const QString& text, const std::vector<int>& cells, int cellWidth) {
+  // Only where shaping neither joins, reorders nor stacks: then the glyphs,
+  // left to right, are the characters in order (Chinese, Japanese, emoji).
+  std::vector<int> starts;  // the first cell of each character
+  for (qsizetype i = 0; i < text.size(); ++i) {
+    const QChar c = text[i];
+    if (c.isLowSurrogate()) continue;
+    const char32_t code = c.isHighSurrogate() && i + 1 < text.size() ? QChar::surrogateToUcs4(c, text[i + 1]) : c.unicode();
+    if ((code >= 0x0300 && code < 0x1100) || QChar::isMark(code) || code == 0x200D || (code >= 0xFE00 && code <= 0xFE0F))
+      return false;
+    starts.push_back(cells[static_cast<size_t>(i)]);
+  }
+  QList<QGlyphRun> runs = layout.glyphRuns();
+  size_t glyphs = 0;
+  for (const QGlyphRun& run : runs) glyphs += static_cast<size_t>(run.glyphIndexes().size());
+  if (glyphs != starts.size()) return false;
+  std::sort(runs.begin(), runs.end(), [](const QGlyphRun& a, const QGlyphRun& b) {
+    return a.positions().front().x() < b.positions().front().x();
+  });
+  size_t k = 0;
+  for (QGlyphRun& run : runs) {
+    QList<QPointF> positions = run.positions();
+    for (QPointF& p : positions) p = QPointF(starts[k++] * cellWidth, p.y() - line.ascent());
+    run.setPositions(positions);
+    painter_.drawGlyphRun(QPointF(x, baseline), run);
+  }
+  return true;
+}
+
+void QtCanvas::DrawShapedGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth) {
+  // Shaped as a whole with fallback fonts, in logical order even for
+  // right-to-left letters (a left-to-right override), then every character's
+  // glyphs moved to its own cells.
+  static const QString kOverride(QChar(0x202D));
+  QTextLayout layout(kOverride + text, face_->font);
+  QTextOption option;
+  option.setTextDirection(Qt::LeftToRight);
+  layout.setTextOption(option);
+  layout.beginLayout();
+  QTextLine line = layout.createLine();
+  layout.endLayout();
+  if (!line.isValid()) return;
+  const qreal baseline = y + Metrics().ascent();
+  if (DrawOneGlyphPerCharacter(layout, line, x, baseline, text, cells, cellWidth)) return;
+  for (qsizetype i = 0; i < text.size();) {
+    qsizetype length = text[i].isHighSurrogate() && i + 1 < text.size() ? 2 : 1;
+    for (QGlyphRun run : layout.glyphRuns(static_cast<int>(i + 1), static_cast<int>(length))) {
+      QList<QPointF> positions = run.positions();
+      if (positions.isEmpty()) continue;
+      const qreal left = positions.front().x();
+      for (QPointF& p : positions) p = QPointF(p.x() - left + cells[static_cast<size_t>(i)] * cellWidth, p.y() - line.ascent());
+      run.setPositions(positions);
+      painter_.drawGlyphRun(QPointF(x, baseline), run);
+    }
+    i += length;
+  }
 }
 
 void QtCanvas::DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) {

@@ -9,6 +9,7 @@
 #include <QFontMetrics>
 #include <QPainter>
 #include <QRawFont>
+#include <QTextLayout>
 
 #include <array>
 
@@ -41,6 +42,7 @@ public:
   void Polygon(const std::vector<TPoint>& points) override;
   void TextOut(int x, int y, std::string_view text) override;
   void ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text, int advance) override;
+  void GridTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view utf8, int cellWidth) override;
   void DrawBitmap(const TBitmap& bitmap, const TRect& source, const TRect& dest) override;
 
   TRect ClipRect() const override { return clip_; }
@@ -50,6 +52,14 @@ public:
 
 private:
   void DrawText(int x, int y, std::string_view text, int advance);
+  // Grid text in the font's own glyphs, when it has them all and nothing
+  // needs shaping; false leaves it to DrawShapedGridText.
+  bool DrawPlainGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth);
+  void DrawShapedGridText(int x, int y, const QString& text, const std::vector<int>& cells, int cellWidth);
+  // The shaped glyphs moved to their cells in one go when each character
+  // became one glyph; false leaves it to the character-by-character way.
+  bool DrawOneGlyphPerCharacter(const QTextLayout& layout, const QTextLine& line, int x, qreal baseline,
+                                const QString& text, const std::vector<int>& cells, int cellWidth);
   void ApplyPen();
   int Advance(unsigned char byte);
   const QFontMetrics& Metrics() const;

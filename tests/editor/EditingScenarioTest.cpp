@@ -8,29 +8,6 @@
 namespace tessaly::test {
 namespace {
 
-struct Scenario {
-  const char* name;
-  const char* before;
-  const char* steps;
-  const char* after;
-  std::initializer_list<TSrcEditorOption> off = {};
-  std::initializer_list<TSrcEditorOption> on = {};
-};
-
-void RunScenarios(const std::vector<Scenario>& scenarios) {
-  for (const Scenario& s : scenarios) {
-    SCOPED_TRACE(s.name);
-    EditorHarness h;
-    TSrcEditorOptions options = h.editor.Options();
-    for (TSrcEditorOption o : s.off) options.Exclude(o);
-    for (TSrcEditorOption o : s.on) options.Include(o);
-    h.editor.SetOptions(options);
-    h.Load(s.before);
-    h.Run(s.steps);
-    EXPECT_EQ(h.State(), s.after);
-  }
-}
-
 TEST(EditingScenarios, Typing) {
   RunScenarios({
       {"insert in the middle", "ab|c", "type:x", "abx|c"},

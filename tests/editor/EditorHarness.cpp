@@ -1,5 +1,7 @@
 #include "EditorHarness.h"
 
+#include <gtest/gtest.h>
+
 #include <sstream>
 #include <stdexcept>
 
@@ -68,6 +70,21 @@ void EditorHarness::Run(const std::string& steps) {
     const TSrcEditorCommand command = NameToEditorCommand(step);
     if (command < 0) throw std::invalid_argument("unknown step " + step);
     editor.RunCommand(command, '\0', nullptr);
+  }
+}
+
+void RunScenarios(const std::vector<Scenario>& scenarios, text::Encoding encoding) {
+  for (const Scenario& s : scenarios) {
+    SCOPED_TRACE(s.name);
+    EditorHarness h;
+    h.editor.SetEncoding(encoding);
+    TSrcEditorOptions options = h.editor.Options();
+    for (TSrcEditorOption o : s.off) options.Exclude(o);
+    for (TSrcEditorOption o : s.on) options.Include(o);
+    h.editor.SetOptions(options);
+    h.Load(s.before);
+    h.Run(s.steps);
+    EXPECT_EQ(h.State(), s.after);
   }
 }
 

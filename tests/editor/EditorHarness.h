@@ -33,4 +33,18 @@ public:
   TSrcEdit editor;
 };
 
+// One editing scenario: the text before, the steps, the text after, and
+// the options to take out of or add to the defaults.
+struct Scenario {
+  const char* name;
+  const char* before;
+  const char* steps;
+  const char* after;
+  std::initializer_list<TSrcEditorOption> off = {};
+  std::initializer_list<TSrcEditorOption> on = {};
+};
+
+// Runs every scenario in a fresh editor holding a document in `encoding`.
+void RunScenarios(const std::vector<Scenario>& scenarios, text::Encoding encoding = text::kDefaultEncoding);
+
 }  // namespace tessaly::test

@@ -36,7 +36,8 @@ std::vector<std::string> Select(const std::vector<std::string>& log, const std::
 std::vector<std::string> RowText(const std::vector<std::string>& log, int top) {
   std::vector<std::string> out;
   const std::string at = Format(",%d) \"", top);
-  for (const std::string& line : Select(log, "exttext (")) {
+  for (const std::string& line : log) {
+    if (line.rfind("exttext (", 0) != 0 && line.rfind("gridtext (", 0) != 0) continue;
     const size_t where = line.find(at);
     if (where != std::string::npos && line.find('(') < where) out.push_back(line);
   }
@@ -131,7 +132,7 @@ TEST(Paint, ClipRectangleChoosesRowsAndTheAreaBelowIsFilled) {
   EXPECT_TRUE(RowText(log, 0).empty());
   EXPECT_TRUE(RowText(log, kRow).empty());
   ASSERT_FALSE(RowText(log, 2 * kRow).empty()) << Joined(log);
-  EXPECT_EQ(RowText(log, 2 * kRow)[0].rfind("exttext (2,32) \"three\"", 0), 0u);
+  EXPECT_EQ(RowText(log, 2 * kRow)[0].rfind("gridtext (2,32) \"three\"", 0), 0u);
 
   const auto below = PaintLog(h.editor, {0, 0, 648, 400});
   EXPECT_EQ(Select(below, "fill").back(), "fill (2,80)-(648,400) sys:5");
@@ -144,8 +145,8 @@ TEST(Paint, ATabAtColumnOneIsEightBlankCells) {
   h.Load("\tx");
   const auto row = RowText(PaintAll(h), 0);
   ASSERT_EQ(row.size(), 2u);
-  EXPECT_EQ(row[0], "exttext (2,0) \"        x\" sys:8 opaque (2,0)-(74,16) sys:5 clipped (2,0)-(74,16) advance 8");
-  EXPECT_EQ(row[1].rfind("exttext (74,0) \"   ", 0), 0u);
+  EXPECT_EQ(row[0], "gridtext (2,0) \"        x\" sys:8 opaque (2,0)-(74,16) sys:5 clipped (2,0)-(74,16) cell 8");
+  EXPECT_EQ(row[1].rfind("gridtext (74,0) \"   ", 0), 0u);
 }
 
 TEST(Paint, SpecialCharactersMarkBlanksTabsAndTheLineEnd) {
@@ -160,8 +161,39 @@ TEST(Paint, SpecialCharactersMarkBlanksTabsAndTheLineEnd) {
   const auto row = RowText(PaintAll(h), 0);
   ASSERT_GE(row.size(), 2u);
   // The tab's three cells carry the mark in the middle one.
-  EXPECT_EQ(row[0].rfind("exttext (2,0) \"a \xBB b\xB7" "c\"", 0), 0u) << Joined(row);
-  EXPECT_EQ(row[1].rfind("exttext (58,0) \"\xB6\"", 0), 0u) << row[1];
+  EXPECT_EQ(row[0].rfind("gridtext (2,0) \"a \u00BB b\u00B7" "c\"", 0), 0u) << Joined(row);
+  EXPECT_EQ(row[1].rfind("gridtext (58,0) \"\u00B6\"", 0), 0u) << row[1];
+}
+
+// A UTF-8 row on the grid: each run's text with its x, cut where colours change.
+std::vector<std::string> Utf8Row(const char* text, int tabWidth, bool focused) {
+  EditorHarness h;
+  h.host.SetFocused(focused);
+  h.editor.Gutter().SetVisible(false);
+  h.editor.SetRightEdge(0);
+  h.editor.SetTabWidth(tabWidth);
+  h.editor.SetEncoding(text::Encoding::Utf8);
+  h.Load(text);
+  std::vector<std::string> out;
+  for (const std::string& line : PaintLog(h.editor, {0, 0, 2 + 8 * kCell, kRow}))
+    if (line.rfind("gridtext", 0) == 0 || line.rfind("frame", 0) == 0 || line.rfind("exttext", 0) == 0)
+      out.push_back(line.substr(0, std::min(line.find(" sys:"), line.find(" opaque"))));
+  return out;
+}
+
+TEST(Paint, Utf8CharactersTakeTheirCells) {
+  // A wide character takes two cells; the tab after it reaches the stop at
+  // cell 4, so "b" is drawn at x = 2 + 4 * 8.
+  EXPECT_EQ(Utf8Row("a\xE4\xB8\xAD\tb", 4, false),
+            (std::vector<std::string>{"gridtext (2,0) \"a\xE4\xB8\xAD b\"", "gridtext (42,0) \"    \""}));
+  // A byte UTF-8 cannot read is a framed box in one cell with its hex digits.
+  EXPECT_EQ(Utf8Row("x\xE9y", 8, false),
+            (std::vector<std::string>{"gridtext (2,0) \"x y\"", "frame (11,1)-(17,15)", "exttext (12,2) \"E\"",
+                                      "exttext (12,8) \"9\"", "gridtext (26,0) \"      \""}));
+  // The selection covers whole wide characters, from cell 2 to cell 6.
+  EXPECT_EQ(Utf8Row("a[\xE4\xB8\xAD\xE6\x96\x87]b", 8, true),
+            (std::vector<std::string>{"gridtext (2,0) \"a\"", "gridtext (42,0) \"b\"",
+                                      "gridtext (10,0) \"\xE4\xB8\xAD\xE6\x96\x87\"", "gridtext (50,0) \"   \""}));
 }
 
 struct SelectionCase {
@@ -220,9 +252,9 @@ TEST(Paint, HighlightedTokensMergeIntoRuns) {
   // Symbols and the known tag word differ in colour; the text "x y" is one
   // run although it is three tokens, and the font style follows each run.
   const std::vector<std::string> expected = {
-      "exttext (2,0) \"<\" sys:8",    "exttext (10,0) \"b\" 128,0,255",  "exttext (18,0) \">\" sys:8",
-      "exttext (26,0) \"x y\" sys:8", "exttext (50,0) \"<\" sys:8",      "exttext (58,0) \"/b\" 128,0,255",
-      "exttext (74,0) \">\" sys:8",
+      "gridtext (2,0) \"<\" sys:8",    "gridtext (10,0) \"b\" 128,0,255",  "gridtext (18,0) \">\" sys:8",
+      "gridtext (26,0) \"x y\" sys:8", "gridtext (50,0) \"<\" sys:8",      "gridtext (58,0) \"/b\" 128,0,255",
+      "gridtext (74,0) \">\" sys:8",
   };
   ASSERT_GE(runs.size(), expected.size()) << Joined(log);
   EXPECT_EQ(std::vector<std::string>(runs.begin(), runs.begin() + static_cast<long>(expected.size())), expected)

@@ -300,6 +300,19 @@ TEST(HtmlHighlighter, IdentifierCharactersLeaveOutTimesAndDivide) {
   for (int c : std::initializer_list<int>{' ', '-', '@', '[', '`', '{', 191, 215, 247}) EXPECT_FALSE(set.test(c)) << c;
 }
 
+TEST(HtmlHighlighter, InUtf8EveryByteAbove127IsAWordByte) {
+  THtmlHighlighter h;
+  h.SetEncoding(text::Encoding::Utf8);
+  const TSrcCharSet set = h.IdentifierCharSet();
+  for (int c = 0x80; c <= 0xFF; ++c) EXPECT_TRUE(set.test(static_cast<size_t>(c))) << c;
+  for (int c : std::initializer_list<int>{' ', '-', '<', '='}) EXPECT_FALSE(set.test(static_cast<size_t>(c))) << c;
+  // Token boundaries stay where they are: an attribute value is one token.
+  h.StartLine("<p title=\xD0\xBF\xD1\x80\xD0\xB8>", 0);
+  std::vector<std::string> tokens;
+  for (; !h.AtLineEnd(); h.NextToken()) tokens.push_back(h.CurrentTokenText());
+  EXPECT_EQ(tokens, (std::vector<std::string>{"<", "p", " ", "title", "=", "\xD0\xBF\xD1\x80\xD0\xB8", ">"}));
+}
+
 TEST(HtmlHighlighter, ScanStateIsOneByteAndUnknownStatesStillScan) {
   THtmlHighlighter h;
   h.SetScanState(-1);

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include <QImage>
 
 #include "qt/Cp1251Text.h"
@@ -80,6 +82,39 @@ TEST(QtCanvas, FixedAdvancePutsEveryByteInItsCell) {
   EXPECT_LT(ink.front(), advance);
   for (int x : ink) EXPECT_TRUE(x < advance || x >= 2 * advance) << "the tab cell stays blank, column " << x;
   EXPECT_GE(ink.back(), 2 * advance);
+}
+
+// Whether any column of [from, to) holds ink.
+bool InkBetween(const std::vector<int>& ink, int from, int to) {
+  return std::any_of(ink.begin(), ink.end(), [&](int x) { return x >= from && x < to; });
+}
+
+TEST(QtCanvas, GridTextGivesWideCharactersTwoCells) {
+  const int cell = 14;
+  struct Case {
+    const char* name;
+    const char* utf8;
+    std::vector<std::pair<int, int>> inked;  // cell ranges that must hold ink
+    std::pair<int, int> blank;               // a cell range that must not
+  };
+  const Case cases[] = {
+      {"plain letters and a wide one", "a\xE4\xB8\xAD\xC3\xA9 x", {{0, 1}, {1, 3}, {3, 4}, {5, 6}}, {4, 5}},
+      {"an emoji after a blank", " \xF0\x9F\x98\x80z", {{1, 3}, {3, 4}}, {0, 1}},
+      {"right-to-left letters stay in logical order", "\xD7\xA9\xD7\x9C  \xD8\xB3\xD9\x84",
+       {{0, 1}, {1, 2}, {4, 5}, {5, 6}}, {2, 4}},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const QImage image = PaintImage([&](TCanvas& canvas) {
+      canvas.SetFont({"Courier New", -13, 0, DEFAULT_CHARSET, clBlack});
+      canvas.SetTextColor(clBlack);
+      canvas.SetTextBackground(clWhite, false);
+      canvas.GridTextOut(0, 0, 0, {0, 0, 200, 20}, c.utf8, cell);
+    });
+    const std::vector<int> ink = InkColumns(image, 0, 20);
+    for (const auto& [from, to] : c.inked) EXPECT_TRUE(InkBetween(ink, from * cell, to * cell)) << "cells " << from;
+    EXPECT_FALSE(InkBetween(ink, c.blank.first * cell + 2, c.blank.second * cell - 2));
+  }
 }
 
 TEST(QtCanvas, OpaqueTextFillsItsRectangleAndMetricsAddUp) {

@@ -47,6 +47,7 @@ void TOsnovnFRM::DocumentFormatChanged() {
   EncodingStatus->setText(QString::fromStdString(FormatCaption(document_->Format())));
   // Typed, pasted, copied and dragged text follows the document's encoding.
   SrcEdit->Codec().SetEncoding(document_->Format().Encoding);
+  SrcEdit->Editor().SetEncoding(document_->Format().Encoding);
   clipboard_->Codec().SetEncoding(document_->Format().Encoding);
 }
 
@@ -114,7 +115,7 @@ void TOsnovnFRM::WMDropFiles(const std::vector<std::string>& paths) {
 
 void TOsnovnFRM::UpdateStatusCounts() {
   const TSrcEdit& editor = SrcEdit->Editor();
-  StatusPanel->setText(QString::fromStdString(StatusCountsText(editor.Lines(), editor.CaretX(), editor.CaretY())));
+  StatusPanel->setText(QString::fromStdString(StatusCountsText(editor.Lines(), editor.CaretCharColumn(), editor.CaretY())));
 }
 
 // ---- drops from the desktop ------------------------------------------------------
