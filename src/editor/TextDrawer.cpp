@@ -1,5 +1,7 @@
 #include "editor/TextDrawer.h"
 
+#include "platform/CodePage1251.h"
+
 namespace tessaly {
 
 TTextDrawer::TTextDrawer(TCanvas& canvas, const TFontSpec& baseFont, int charWidth)
@@ -14,7 +16,8 @@ void TTextDrawer::SetStyle(TFontStyles style) {
 }
 
 void TTextDrawer::ExtTextOut(int x, int y, const TRect& rect, std::string_view text) {
-  canvas_.ExtTextOut(x, y, etoOpaque | etoClipped, rect, text, charWidth_);
+  // The editor's cells are windows-1251 bytes; the canvas takes Unicode.
+  canvas_.ExtTextOut(x, y, etoOpaque | etoClipped, rect, cp1251::ToUtf8(text), charWidth_);
 }
 
 }  // namespace tessaly

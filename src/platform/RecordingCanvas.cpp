@@ -1,5 +1,7 @@
 #include "platform/RecordingCanvas.h"
 
+#include <algorithm>
+
 #include "platform/Exception.h"
 
 namespace tessaly {
@@ -36,7 +38,8 @@ TTextMetrics RecordingCanvas::TextMetrics() {
 }
 
 TSize RecordingCanvas::TextExtent(std::string_view text) {
-  return {static_cast<int>(text.size()) * cellWidth_, cellHeight_};
+  const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
+  return {static_cast<int>(characters) * cellWidth_, cellHeight_};
 }
 
 void RecordingCanvas::SetPen(TColor color, int, TPenStyle) { penColor_ = color; }

@@ -34,4 +34,18 @@ char32_t NextUtf8(std::string_view text, size_t& i) {
   return c;
 }
 
+std::string ToUtf8(std::u32string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char32_t c : text) AppendUtf8(out, c);
+  return out;
+}
+
+std::u32string ToUtf32(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) out.push_back(NextUtf8(utf8, i));
+  return out;
+}
+
 }  // namespace tessaly

@@ -14,4 +14,8 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 // U+FFFD.
 char32_t NextUtf8(std::string_view text, size_t& i);
 
+// Whole strings between UTF-8 and one code point a character.
+std::string ToUtf8(std::u32string_view text);
+std::u32string ToUtf32(std::string_view utf8);
+
 }  // namespace tessaly

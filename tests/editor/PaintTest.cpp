@@ -160,8 +160,8 @@ TEST(Paint, SpecialCharactersMarkBlanksTabsAndTheLineEnd) {
   const auto row = RowText(PaintAll(h), 0);
   ASSERT_GE(row.size(), 2u);
   // The tab's three cells carry the mark in the middle one.
-  EXPECT_EQ(row[0].rfind("exttext (2,0) \"a \xBB b\xB7" "c\"", 0), 0u) << Joined(row);
-  EXPECT_EQ(row[1].rfind("exttext (58,0) \"\xB6\"", 0), 0u) << row[1];
+  EXPECT_EQ(row[0].rfind("exttext (2,0) \"a \u00BB b\u00B7" "c\"", 0), 0u) << Joined(row);
+  EXPECT_EQ(row[1].rfind("exttext (58,0) \"\u00B6\"", 0), 0u) << row[1];
 }
 
 struct SelectionCase {
