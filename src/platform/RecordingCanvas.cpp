@@ -1,8 +1,7 @@
 #include "platform/RecordingCanvas.h"
 
-#include <algorithm>
-
 #include "platform/Exception.h"
+#include "platform/Utf8.h"
 
 namespace tessaly {
 
@@ -38,8 +37,7 @@ TTextMetrics RecordingCanvas::TextMetrics() {
 }
 
 TSize RecordingCanvas::TextExtent(std::string_view text) {
-  const auto characters = std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; });
-  return {static_cast<int>(characters) * cellWidth_, cellHeight_};
+  return {static_cast<int>(Utf8Length(text)) * cellWidth_, cellHeight_};
 }
 
 void RecordingCanvas::SetPen(TColor color, int, TPenStyle) { penColor_ = color; }

@@ -6,6 +6,7 @@
 
 #include "ParseHelpers.h"
 #include "preview/document/DocumentDump.h"
+#include "preview/document/Forms.h"
 #include "preview/document/Images.h"
 #include "preview/viewer/PageText.h"
 
@@ -76,6 +77,16 @@ TEST(UnicodeText, PreformattedAndPlainTextDecodeToo) {
   plain.Parser.Encoding = text::Encoding::Utf8;
   plain.Plain("<b>ё</b>");
   EXPECT_EQ(plain.Texts(), "<b>ё</b>");
+}
+
+TEST(UnicodeText, FormControlsCountCharactersNotBytes) {
+  ParsedPage page;
+  page.Parser.Encoding = text::Encoding::Utf8;
+  page.Html("<input maxlength=3 value=\"абвгд\"><select><option>Ёжики<option>ab</select>");
+  const auto& controls = page.Document->FormControlList;
+  ASSERT_EQ(controls.size(), 2u);
+  EXPECT_EQ(static_cast<const TEditFormControlObj*>(controls[0])->Text, "абв");
+  EXPECT_EQ(static_cast<const TListBoxFormControlObj*>(controls[1])->LongestCaption(), 5);
 }
 
 struct DetectionCase {
