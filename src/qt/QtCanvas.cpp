@@ -101,13 +101,6 @@ int QtCanvas::Advance(char32_t c) {
   return advance;
 }
 
-bool QtCanvas::Shaped(std::string_view text) {
-  for (size_t i = 0; i < text.size();) {
-    if (static_cast<unsigned char>(text[i]) < 0x80) ++i;
-    else if (NeedsShaping(NextUtf8(text, i))) return true;
-  }
-  return false;
-}
 
 TTextMetrics QtCanvas::TextMetrics() {
   TTextMetrics m;
@@ -204,29 +197,36 @@ void QtCanvas::Polygon(const std::vector<TPoint>& points) {
 void QtCanvas::DrawText(int x, int y, std::string_view text, int advance) {
   if (text.empty()) return;
   const QString drawable = DrawableText(text);
-  const std::u32string characters = ToUtf32(text);
   QList<QPointF> positions;
-  positions.reserve(static_cast<qsizetype>(characters.size()));
+  positions.reserve(static_cast<qsizetype>(text.size()));
+  std::vector<size_t> starts;  // where each character begins in `text`
+  starts.reserve(text.size());
+  bool shaped = false;
   int pen = 0;
-  for (const char32_t c : characters) {
+  for (size_t i = 0; i < text.size();) {
+    starts.push_back(i);
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const char32_t c = byte < 0x80 ? (++i, byte) : NextUtf8(text, i);
+    shaped = shaped || NeedsShaping(c);
     positions.append(QPointF(pen, 0));
     pen += advance > 0 ? advance : Advance(c);
   }
+  starts.push_back(text.size());
   QGlyphRun run;
   run.setRawFont(face_->raw);
   const QList<quint32> glyphs = face_->raw.glyphIndexesForString(drawable);
   const bool missing = std::find(glyphs.begin(), glyphs.end(), 0u) != glyphs.end();
   painter_.setPen(ToQColor(textColor_));
-  if (glyphs.size() != positions.size() || missing || Shaped(text)) {
+  if (glyphs.size() != positions.size() || missing || shaped) {
     // Joined or combined characters, or ones the font lacks: Qt shapes the
     // text and falls back to other fonts. On a grid every character keeps its cells.
     if (advance <= 0) {
       painter_.drawText(x, y + Metrics().ascent(), drawable);
       return;
     }
-    for (size_t i = 0; i < characters.size(); ++i)
+    for (size_t i = 0; i + 1 < starts.size(); ++i)
       painter_.drawText(x + static_cast<int>(positions[static_cast<qsizetype>(i)].x()), y + Metrics().ascent(),
-                        DrawableText(ToUtf8(std::u32string_view(&characters[i], 1))));
+                        DrawableText(text.substr(starts[i], starts[i + 1] - starts[i])));
     return;
   }
   run.setGlyphIndexes(glyphs);

@@ -54,7 +54,6 @@ private:
   void DrawText(int x, int y, std::string_view text, int advance);
   void ApplyPen();
   int Advance(char32_t c);
-  static bool Shaped(std::string_view text);
   const QFontMetrics& Metrics() const;
 
   QPainter& painter_;
