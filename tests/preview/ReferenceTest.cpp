@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "ParseHelpers.h"
 #include "preview/parser/HtmlReader.h"
 #include "preview/parser/NamedReferences.h"
@@ -69,8 +71,12 @@ TEST(References, InAttributeValuesKeepLegacyNamesBeforeEqualsOrLetters) {
 
 TEST(References, TheTableIsTheStandardsWhole) {
   EXPECT_EQ(kNamedReferenceCount, 2231u);
-  for (std::size_t i = 1; i < kNamedReferenceCount; ++i)
+  std::size_t longest = kNamedReferences[0].Name.size();
+  for (std::size_t i = 1; i < kNamedReferenceCount; ++i) {
     ASSERT_LT(kNamedReferences[i - 1].Name, kNamedReferences[i].Name) << "sorted, for the search";
+    longest = std::max(longest, kNamedReferences[i].Name.size());
+  }
+  EXPECT_EQ(longest, kLongestReferenceName);
   EXPECT_TRUE(MatchNamedReference("amp"));
   EXPECT_FALSE(MatchNamedReference("mdash"));  // no legacy form
   EXPECT_EQ(MatchNamedReference("mdash;")->Length, 6u);

@@ -31,9 +31,6 @@ int SourceLengthOf(const TokenObj& token, int first, int end) {
   for (int i = first; i < end; ++i) length += token.L[i];
   return length;
 }
-
-// The longest name of the table, ';' included.
-constexpr size_t kLongestReferenceName = 32;
 }  // namespace
 
 void THtmlReader::Start(std::string_view source, bool rawMode, text::Encoding encoding) {

@@ -15,13 +15,10 @@ const NamedReference* Find(std::string_view name) {
   return found != end && found->Name == name ? found : nullptr;
 }
 
-// The longest name in the table, ';' included, bounds how far a match is tried.
-constexpr std::size_t kLongestName = 32;
-
 }  // namespace
 
 std::optional<NamedMatch> MatchNamedReference(std::string_view text) {
-  for (std::size_t length = std::min(text.size(), kLongestName); length > 0; --length)
+  for (std::size_t length = std::min(text.size(), kLongestReferenceName); length > 0; --length)
     if (const NamedReference* reference = Find(text.substr(0, length))) return NamedMatch{reference, length};
   return std::nullopt;
 }

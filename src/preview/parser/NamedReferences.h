@@ -15,6 +15,9 @@ struct NamedReference {
   char32_t Second;  // 0 when the name stands for one character
 };
 
+// The longest name in the table, ';' included: how far a reader looks ahead.
+inline constexpr std::size_t kLongestReferenceName = 32;
+
 // Generated, sorted by name (bytewise).
 extern const NamedReference kNamedReferences[];
 extern const std::size_t kNamedReferenceCount;
