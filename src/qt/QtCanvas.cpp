@@ -82,6 +82,9 @@ std::shared_ptr<QtFontFace> FaceFor(const TFontSpec& spec) {
 QtCanvas::QtCanvas(QPainter& painter, const TRect& clip) : painter_(painter), face_(FaceFor(font_)), clip_(clip) {
   painter_.setClipRect(ToQRect(clip));
   painter_.setFont(face_->font);
+  // Text is laid out left to right in the order it was written; a run that
+  // starts with a right-to-left letter must not turn the whole run around.
+  painter_.setLayoutDirection(Qt::LeftToRight);
 }
 
 void QtCanvas::SetFont(const TFontSpec& font) {
