@@ -8,6 +8,7 @@
 #include "preview/document/DocumentDump.h"
 #include "preview/document/Forms.h"
 #include "preview/document/Images.h"
+#include "preview/layout/LineBreaks.h"
 #include "preview/viewer/PageText.h"
 
 namespace tessaly::preview::test {
@@ -87,6 +88,20 @@ TEST(UnicodeText, FormControlsCountCharactersNotBytes) {
   ASSERT_EQ(controls.size(), 2u);
   EXPECT_EQ(static_cast<const TEditFormControlObj*>(controls[0])->Text, "абв");
   EXPECT_EQ(static_cast<const TListBoxFormControlObj*>(controls[1])->LongestCaption(), 5);
+}
+
+TEST(LineBreaks, BetweenIdeographsButNotBeforeClosingOrAfterOpeningMarks) {
+  struct Case {
+    char32_t before, after;
+    bool breaks;
+  };
+  const Case cases[] = {
+      {U'中', U'文', true},   {U'a', U'中', true},    {U'中', U'a', true},    {U'a', U'b', false},
+      {U'中', U'。', false},  {U'中', U'，', false},  {U'「', U'中', false},  {U'中', U'「', true},
+      {U'ん', U'ー', false},  {U'한', U'국', true},    {U'д', U'ж', false},    {U'中', 0xA0, false},
+  };
+  for (const Case& c : cases)
+    EXPECT_EQ(IdeographicBreak(c.before, c.after), c.breaks) << ToUtf8(std::u32string{c.before, c.after});
 }
 
 struct DetectionCase {

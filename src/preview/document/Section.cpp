@@ -209,11 +209,11 @@ int TSection::SourceLengthOf(int curs) const {
 int TSection::DocPosOf(int sourceIndex, bool prev) {
   const int runs = static_cast<int>(SIndexList.size());
   auto runLength = [&](int run) { return (run + 1 < runs ? SIndexList[run + 1].Pos : Len) - SIndexList[run].Pos; };
-  // Runs follow the source: a section wholly before (or after) the index is
-  // passed over without looking at each run.
   auto runBytes = [&](int run) { return runLength(run) * SIndexList[run].Width; };
   // The character of run `r` that holds (or comes nearest) the byte `sourceIndex`.
   auto charOf = [&](const IndexObj& r) { return r.Width ? (sourceIndex - r.Index) / r.Width : 0; };
+  // Runs follow the source: a section wholly before (or after) the index is
+  // passed over without looking at each run.
   if (runs == 0 || (!prev && sourceIndex >= SIndexList.back().Index + runBytes(runs - 1)) ||
       (prev && sourceIndex < SIndexList.front().Index))
     return -1;
