@@ -1,5 +1,6 @@
 // Arbitrary bytes through both parser entry points, with every callback
-// assigned, then through the source mapping and the dumps.
+// assigned, then through the source mapping and the dumps; the page is read
+// as UTF-8 or as a single-byte encoding by the parity of its length.
 
 #include <cstddef>
 #include <cstdint>
@@ -13,6 +14,7 @@ using namespace tessaly::preview;
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string text(reinterpret_cast<const char*>(data), size);
   TPreviewParser parser;
+  parser.Encoding = size % 2 ? tessaly::text::Encoding::Utf8 : tessaly::text::Encoding::Windows1251;
   TSectionList document;
   TNameList names;
   TPreviewContainer container;  // takes the script events

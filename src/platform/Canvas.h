@@ -1,7 +1,7 @@
 #pragma once
-// What a custom-drawn control asks of a drawing surface. Text is
-// windows-1251 bytes; the toolkit's canvas converts it. Controls are tested
-// against RecordingCanvas, whose fixed metrics make layouts exact.
+// What a custom-drawn control asks of a drawing surface. Text is Unicode in
+// UTF-8; callers decode their bytes. Controls are tested against
+// RecordingCanvas, whose fixed metrics make layouts exact.
 
 #include <string_view>
 #include <vector>
@@ -54,7 +54,7 @@ public:
   // text background mode.
   virtual void TextOut(int x, int y, std::string_view text) = 0;
   // Text with options: etoOpaque fills `rect` with the text background first,
-  // etoClipped clips to `rect`. `advance` > 0 places every byte that many
+  // etoClipped clips to `rect`. `advance` > 0 places every character that many
   // pixels after the previous one (a fixed-pitch grid).
   virtual void ExtTextOut(int x, int y, unsigned options, const TRect& rect, std::string_view text,
                           int advance) = 0;

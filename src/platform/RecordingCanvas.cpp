@@ -1,6 +1,7 @@
 #include "platform/RecordingCanvas.h"
 
 #include "platform/Exception.h"
+#include "platform/Utf8.h"
 
 namespace tessaly {
 
@@ -36,7 +37,7 @@ TTextMetrics RecordingCanvas::TextMetrics() {
 }
 
 TSize RecordingCanvas::TextExtent(std::string_view text) {
-  return {static_cast<int>(text.size()) * cellWidth_, cellHeight_};
+  return {static_cast<int>(Utf8Length(text)) * cellWidth_, cellHeight_};
 }
 
 void RecordingCanvas::SetPen(TColor color, int, TPenStyle) { penColor_ = color; }

@@ -11,7 +11,7 @@ namespace tessaly {
 
 class RecordingCanvas : public TCanvas {
 public:
-  // Every byte of every font is one cell of cellWidth x cellHeight pixels;
+  // Every character of every font is one cell of cellWidth x cellHeight pixels;
   // the ascent is three quarters of the cell.
   RecordingCanvas(int cellWidth = 8, int cellHeight = 16, TRect clip = {0, 0, 10000, 10000});
 

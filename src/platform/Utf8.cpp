@@ -1,5 +1,7 @@
 #include "platform/Utf8.h"
 
+#include <algorithm>
+
 namespace tessaly {
 
 void AppendUtf8(std::string& out, char32_t c) {
@@ -32,6 +34,35 @@ char32_t NextUtf8(std::string_view text, size_t& i) {
     c = (c << 6) | (static_cast<unsigned char>(text[i++]) & 0x3F);
   }
   return c;
+}
+
+namespace {
+bool Continues(char byte) { return (static_cast<unsigned char>(byte) & 0xC0) == 0x80; }
+}  // namespace
+
+size_t Utf8Length(std::string_view utf8) {
+  return static_cast<size_t>(std::count_if(utf8.begin(), utf8.end(), [](char c) { return !Continues(c); }));
+}
+
+std::string_view Utf8Prefix(std::string_view utf8, size_t characters) {
+  size_t end = 0;
+  for (size_t seen = 0; end < utf8.size(); ++end)
+    if (!Continues(utf8[end]) && seen++ == characters) break;
+  return utf8.substr(0, end);
+}
+
+std::string ToUtf8(std::u32string_view text) {
+  std::string out;
+  out.reserve(text.size());
+  for (const char32_t c : text) AppendUtf8(out, c);
+  return out;
+}
+
+std::u32string ToUtf32(std::string_view utf8) {
+  std::u32string out;
+  out.reserve(utf8.size());
+  for (size_t i = 0; i < utf8.size();) out.push_back(NextUtf8(utf8, i));
+  return out;
 }
 
 }  // namespace tessaly

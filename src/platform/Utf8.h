@@ -14,4 +14,13 @@ void AppendUtf8(std::string& out, char32_t codePoint);
 // U+FFFD.
 char32_t NextUtf8(std::string_view text, size_t& i);
 
+// The characters of UTF-8 text (bytes that do not continue a sequence), and
+// the text cut after so many of them.
+size_t Utf8Length(std::string_view utf8);
+std::string_view Utf8Prefix(std::string_view utf8, size_t characters);
+
+// Whole strings between UTF-8 and one code point a character.
+std::string ToUtf8(std::u32string_view text);
+std::u32string ToUtf32(std::string_view utf8);
+
 }  // namespace tessaly

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <map>
+#include <unordered_map>
 #include <string>
 #include <tuple>
 
@@ -10,7 +11,6 @@
 #include <QImage>
 #include <QPolygon>
 
-#include "qt/Cp1251Text.h"
 #include "platform/Utf8.h"
 #include "platform/text/CharClass.h"
 #include "qt/QtFonts.h"
@@ -19,11 +19,18 @@ namespace tessaly {
 
 namespace {
 
-// Tab bytes reach the painter as filler for the columns they skip.
-QString DrawableText(std::string_view bytes) {
-  QString text = QStringFromCp1251(bytes);
+// Tabs reach the painter as filler for the columns they skip.
+QString DrawableText(std::string_view utf8) {
+  QString text = QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size()));
   text.replace(QChar('\t'), QChar(' '));
   return text;
+}
+
+// Scripts whose characters join, combine or reorder: their text is measured
+// and drawn whole by Qt's shaper instead of character by character.
+bool NeedsShaping(char32_t c) {
+  return (c >= 0x0300 && c <= 0x036F) || (c >= 0x0590 && c <= 0x1CFF) || (c >= 0x200C && c <= 0x200F) ||
+         (c >= 0x20D0 && c <= 0x20FF) || (c >= 0xFB1D && c <= 0xFEFF) || c >= 0x1F000;
 }
 
 }  // namespace
@@ -56,7 +63,8 @@ struct QtFontFace {
   QFont font;
   QFontMetrics metrics;
   QRawFont raw;
-  std::array<int, 256> advances;  // per byte, -1 until measured
+  std::array<int, 128> advances;  // per ASCII character, -1 until measured
+  std::unordered_map<char32_t, int> otherAdvances;
 };
 
 namespace {
@@ -75,6 +83,9 @@ std::shared_ptr<QtFontFace> FaceFor(const TFontSpec& spec) {
 QtCanvas::QtCanvas(QPainter& painter, const TRect& clip) : painter_(painter), face_(FaceFor(font_)), clip_(clip) {
   painter_.setClipRect(ToQRect(clip));
   painter_.setFont(face_->font);
+  // Text is laid out left to right in the order it was written; a run that
+  // starts with a right-to-left letter must not turn the whole run around.
+  painter_.setLayoutDirection(Qt::LeftToRight);
 }
 
 void QtCanvas::SetFont(const TFontSpec& font) {
@@ -86,12 +97,14 @@ void QtCanvas::SetFont(const TFontSpec& font) {
 
 const QFontMetrics& QtCanvas::Metrics() const { return face_->metrics; }
 
-int QtCanvas::Advance(unsigned char byte) {
-  int& advance = face_->advances[byte];
-  if (advance < 0)
-    advance = Metrics().horizontalAdvance(DrawableText(std::string_view(reinterpret_cast<const char*>(&byte), 1)));
+int QtCanvas::Advance(char32_t c) {
+  if (c == '\t') c = ' ';
+  int& advance = c < 0x80 ? face_->advances[c] : face_->otherAdvances.try_emplace(c, -1).first->second;
+  // The font's own advance, or the fallback font's for a character it lacks.
+  if (advance < 0) advance = Metrics().horizontalAdvance(QString::fromUcs4(&c, 1));
   return advance;
 }
+
 
 TTextMetrics QtCanvas::TextMetrics() {
   TTextMetrics m;
@@ -106,9 +119,20 @@ TTextMetrics QtCanvas::TextMetrics() {
 }
 
 TSize QtCanvas::TextExtent(std::string_view text) {
+  const int height = Metrics().ascent() + Metrics().descent();
   int width = 0;
-  for (char c : text) width += Advance(static_cast<unsigned char>(c));
-  return {width, Metrics().ascent() + Metrics().descent()};
+  for (size_t i = 0; i < text.size();) {
+    const auto byte = static_cast<unsigned char>(text[i]);
+    if (byte < 0x80) {
+      width += Advance(byte);
+      ++i;
+      continue;
+    }
+    const char32_t c = NextUtf8(text, i);
+    if (NeedsShaping(c)) return {Metrics().horizontalAdvance(DrawableText(text)), height};
+    width += Advance(c);
+  }
+  return {width, height};
 }
 
 void QtCanvas::SetPen(TColor color, int width, TPenStyle style) {
@@ -179,25 +203,40 @@ void QtCanvas::DrawText(int x, int y, std::string_view text, int advance) {
   const QString drawable = DrawableText(text);
   QList<QPointF> positions;
   positions.reserve(static_cast<qsizetype>(text.size()));
+  std::vector<size_t> starts;  // where each character begins in `text`
+  starts.reserve(text.size());
+  bool shaped = false;
   int pen = 0;
-  for (char c : text) {
+  for (size_t i = 0; i < text.size();) {
+    starts.push_back(i);
+    const auto byte = static_cast<unsigned char>(text[i]);
+    const char32_t c = byte < 0x80 ? (++i, byte) : NextUtf8(text, i);
+    shaped = shaped || NeedsShaping(c);
     positions.append(QPointF(pen, 0));
-    pen += advance > 0 ? advance : Advance(static_cast<unsigned char>(c));
+    pen += advance > 0 ? advance : Advance(c);
   }
+  starts.push_back(text.size());
   QGlyphRun run;
   run.setRawFont(face_->raw);
   const QList<quint32> glyphs = face_->raw.glyphIndexesForString(drawable);
-  if (glyphs.size() != positions.size()) {
-    // A character that maps to several glyphs: let Qt lay out the line.
-    painter_.setPen(ToQColor(textColor_));
-    painter_.drawText(x, y + Metrics().ascent(), drawable);
+  const bool missing = std::find(glyphs.begin(), glyphs.end(), 0u) != glyphs.end();
+  painter_.setPen(ToQColor(textColor_));
+  if (glyphs.size() != positions.size() || missing || shaped) {
+    // Joined or combined characters, or ones the font lacks: Qt shapes the
+    // text and falls back to other fonts. On a grid every character keeps its cells.
+    if (advance <= 0) {
+      painter_.drawText(x, y + Metrics().ascent(), drawable);
+      return;
+    }
+    for (size_t i = 0; i + 1 < starts.size(); ++i)
+      painter_.drawText(x + static_cast<int>(positions[static_cast<qsizetype>(i)].x()), y + Metrics().ascent(),
+                        DrawableText(text.substr(starts[i], starts[i + 1] - starts[i])));
     return;
   }
   run.setGlyphIndexes(glyphs);
   run.setPositions(positions);
   run.setUnderline(face_->font.underline());
   run.setStrikeOut(face_->font.strikeOut());
-  painter_.setPen(ToQColor(textColor_));
   painter_.drawGlyphRun(QPointF(x, y + Metrics().ascent()), run);
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 // The canvas of the core's custom-drawn controls on a QPainter. Text arrives
-// as windows-1251 bytes and is converted by the code page table; a tab byte
-// is drawn as blank space. Every byte has a whole-pixel advance and a text's
-// extent is the sum of its bytes' advances, as on the system the layout
-// rules were made for; glyphs are placed at exactly those positions.
+// as UTF-8; a tab is drawn as blank space. Every character has a whole-pixel
+// advance and a text's extent is the sum of its characters' advances, as on
+// the system the layout rules were made for; glyphs are placed at exactly
+// those positions. Characters the font lacks come from Qt's fallback fonts,
+// and scripts that join or reorder (Arabic, Hebrew, Indic) are measured and
+// drawn whole, shaped by Qt.
 
 #include <QFont>
 #include <QFontMetrics>
@@ -61,7 +63,7 @@ private:
   bool DrawOneGlyphPerCharacter(const QTextLayout& layout, const QTextLine& line, int x, qreal baseline,
                                 const QString& text, const std::vector<int>& cells, int cellWidth);
   void ApplyPen();
-  int Advance(unsigned char byte);
+  int Advance(char32_t c);
   const QFontMetrics& Metrics() const;
 
   QPainter& painter_;

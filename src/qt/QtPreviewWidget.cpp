@@ -188,14 +188,14 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
   QFont font(QStringFromCp1251(viewer_->DefPreFontName()));
   font.setPointSize(10);
   if (auto* edit = dynamic_cast<TEditFormControlObj*>(obj)) {
-    auto* line = new QLineEdit(QStringFromCp1251(edit->Text), this);
+    auto* line = new QLineEdit(QString::fromStdString(edit->Text), this);
     if (edit->Password) line->setEchoMode(QLineEdit::Password);
     if (edit->MaxLength > 0) line->setMaxLength(edit->MaxLength);
-    connect(line, &QLineEdit::textEdited, this, [edit](const QString& text) { edit->Text = Cp1251FromQString(text); });
+    connect(line, &QLineEdit::textEdited, this, [edit](const QString& text) { edit->Text = text.toStdString(); });
     connect(line, &QLineEdit::returnPressed, this, [edit] { edit->MyForm->SubmitTheForm(""); });
     widget = line;
   } else if (auto* button = dynamic_cast<TButtonFormControlObj*>(obj)) {
-    auto* push = new QPushButton(QStringFromCp1251(button->Caption()), this);
+    auto* push = new QPushButton(QString::fromStdString(button->Caption()), this);
     connect(push, &QPushButton::clicked, this, [this, button] {
       button->Click();
       if (button->Which != TButtonFormControlObj::Kind::Reset) return;
@@ -221,7 +221,7 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
     widget = box;
   } else if (auto* combo = dynamic_cast<TComboFormControlObj*>(obj)) {
     auto* box = new QComboBox(this);
-    for (const TOptionObj& option : combo->Options) box->addItem(QStringFromCp1251(option.Caption));
+    for (const TOptionObj& option : combo->Options) box->addItem(QString::fromStdString(option.Caption));
     for (int i = 0; i < static_cast<int>(combo->Options.size()); ++i)
       if (combo->Options[i].IsSelected) box->setCurrentIndex(i);
     connect(box, &QComboBox::currentIndexChanged, this, [combo](int index) {
@@ -232,7 +232,7 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
     auto* box = new QListWidget(this);
     box->setSelectionMode(list->Multiple ? QAbstractItemView::MultiSelection : QAbstractItemView::SingleSelection);
     for (const TOptionObj& option : list->Options) {
-      auto* item = new QListWidgetItem(QStringFromCp1251(option.Caption), box);
+      auto* item = new QListWidgetItem(QString::fromStdString(option.Caption), box);
       item->setSelected(option.IsSelected);
     }
     connect(box, &QListWidget::itemSelectionChanged, this, [box, list] {
@@ -243,12 +243,12 @@ QWidget* QtPreviewWidget::MakeControl(TFormControlObj& control) {
   } else if (auto* area = dynamic_cast<TTextAreaFormControlObj*>(obj)) {
     auto* edit = new QPlainTextEdit(this);
     QStringList lines;
-    for (const std::string& line : area->Lines) lines << QStringFromCp1251(line);
+    for (const std::string& line : area->Lines) lines << QString::fromStdString(line);
     edit->setPlainText(lines.join('\n'));
     edit->setLineWrapMode(area->Wrap ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
     connect(edit, &QPlainTextEdit::textChanged, this, [edit, area] {
       area->Lines.clear();
-      for (const QString& line : edit->toPlainText().split('\n')) area->Lines.push_back(Cp1251FromQString(line));
+      for (const QString& line : edit->toPlainText().split('\n')) area->Lines.push_back(line.toStdString());
     });
     widget = edit;
   }

@@ -1,17 +1,24 @@
 // The mapping between source and viewer on random pages from a small grammar
 // of the tags the viewer supports: it never fails, never leaves the text, and
 // a caret placed in the source comes back on the same character, or on the
-// nearest one the page shows when that character is not shown.
+// nearest one the page shows when that character is not shown. Pages come in
+// windows-1251 and in UTF-8 with multi-byte characters and references, where
+// a source place is a byte offset and a mapping never lands inside a character.
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <random>
+#include <map>
 #include <set>
 #include <string>
 
 #include "app/preview/SelectionMapping.h"
 #include "platform/RecordingCanvas.h"
+#include "platform/Utf8.h"
+#include "platform/text/Stepping.h"
+#include "preview/document/DocumentDump.h"
+#include "preview/document/Section.h"
 #include "preview/viewer/HeadlessHost.h"
 #include "preview/viewer/HtmlPreview.h"
 
@@ -20,7 +27,7 @@ namespace {
 
 class RandomPage {
 public:
-  explicit RandomPage(unsigned seed) : random_(seed) {}
+  RandomPage(unsigned seed, text::Encoding encoding) : random_(seed), utf8_(encoding == text::Encoding::Utf8) {}
 
   std::string Make() {
     std::string page = Pick({"", "<html><body>", "<html>\r\n<head><title>t</title></head>\r\n<body>\r\n"});
@@ -60,7 +67,10 @@ private:
     for (int i = Between(1, 4); i > 0; --i) {
       switch (Between(0, depth > 0 ? 6 : 2)) {
         case 0: text += Words(); break;
-        case 1: text += Pick({"&amp;", "&nbsp;", "&lt;", "&copy;", "&#65;", " &nbsp; "}); break;
+        case 1:
+          text += Pick({"&amp;", "&nbsp;", "&lt;", "&copy;", "&#65;", " &nbsp; ", "&mdash;", "&#8594;", "&#x41;",
+                        "&eacute", "&#150;", "&NotEqualTilde;"});
+          break;
         case 2: text += Pick({"   ", "\r\n", " \r\n  "}); break;
         case 3: text += Pick({"<b>", "<i>", "<u>"}) + Inline(depth - 1) + Pick({"</b>", "</i>", "</u>"}); break;
         case 4: text += "<a href=\"x.htm\">" + Words() + "</a>"; break;
@@ -73,8 +83,10 @@ private:
 
   std::string Words() {
     static const char* const words[] = {"word", "a", "page", "\xF2\xE5\xEA\xF1\xF2", "x1", "long-word"};
+    static const char* const utf8Words[] = {"word", "a", "текст", "中文字", "x😀y", "ελληνικά"};
     std::string text;
-    for (int i = Between(1, 4); i > 0; --i) text += std::string(i > 1 ? " " : "") + words[Between(0, 5)];
+    for (int i = Between(1, 4); i > 0; --i)
+      text += std::string(i > 1 ? " " : "") + (utf8_ ? utf8Words : words)[Between(0, 5)];
     return text;
   }
 
@@ -82,30 +94,46 @@ private:
   int Between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
 
   std::mt19937 random_;
+  bool utf8_;
 };
 
-TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCharacter) {
+bool AtBoundary(text::Encoding encoding, const std::string& page, int offset) {
+  return text::IsBoundary(encoding, page, static_cast<size_t>(offset));
+}
+
+class RandomMapping : public ::testing::TestWithParam<text::Encoding> {};
+
+TEST_P(RandomMapping, RandomPagesMapInsideTheTextAndBackToTheNearestShownCharacter) {
+  const text::Encoding encoding = GetParam();
   preview::THeadlessHost host({400, 300});
   RecordingCanvas canvas;
   preview::THtmlPreview viewer(host, canvas);
+  viewer.SetTextEncoding(encoding);
   for (unsigned seed = 1; seed <= 300; ++seed) {
-    const std::string page = RandomPage(seed).Make();
+    const std::string page = RandomPage(seed, encoding).Make();
     SCOPED_TRACE("seed " + std::to_string(seed) + ": " + page);
     viewer.LoadText(page, "", preview::TDocumentType::Html);
     const int length = static_cast<int>(page.size());
 
-    // Every displayed position stands for a character of the text, or for none.
+    // Every displayed position stands for a character of the text, or for
+    // none; a reference stands for all of its bytes.
     std::set<int> shown;
+    std::map<int, int> covered;  // first byte -> end, of what a displayed character stands for
     int lastDisplayed = -1;
     for (int d = 0; d < 4 * length + 8; ++d) {
       const int source = viewer.SourcePosOf(d);
       ASSERT_GE(source, -1) << "display " << d;
       ASSERT_LT(source, length) << "display " << d;
-      if (source >= 0) shown.insert(source), lastDisplayed = d;
+      if (source < 0) continue;
+      ASSERT_TRUE(AtBoundary(encoding, page, source)) << "display " << d;
+      shown.insert(source);
+      covered[source] = std::max(covered[source], source + viewer.SourceLengthOf(d));
+      lastDisplayed = d;
     }
     if (shown.empty()) continue;
 
     for (int a = 0; a <= length; ++a) {
+      if (!AtBoundary(encoding, page, a)) continue;  // the editor's places are between characters
       const TViewerRange caret = ViewerRangeOf(viewer, {a + 1}, {a + 1}, page.size());
       ASSERT_GE(caret.caret, 0) << "source " << a;
       ASSERT_LE(caret.caret, lastDisplayed) << "source " << a;
@@ -114,8 +142,11 @@ TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCh
       ASSERT_TRUE(back) << "source " << a;
       const int b = SourceIndexAfter(back->selStart).Value;
       ASSERT_TRUE(shown.count(b)) << "source " << a << " came back as " << b;
+      const auto holder = covered.upper_bound(a);
       if (shown.count(a)) {
         EXPECT_EQ(b, a);
+      } else if (holder != covered.begin() && a < std::prev(holder)->second) {
+        EXPECT_EQ(b, std::prev(holder)->first) << "source " << a << " inside a reference";
       } else {
         // Nothing the page shows lies between the character and where it came back.
         const auto next = shown.lower_bound(a);
@@ -132,10 +163,16 @@ TEST(SelectionMappingTest, RandomPagesMapInsideTheTextAndBackToTheNearestShownCh
       if (source) {
         ASSERT_GE(source->selStart.Value, 1);
         ASSERT_LE(source->selEnd.Value, length + 1);
+        EXPECT_TRUE(AtBoundary(encoding, page, SourceIndexAfter(source->selStart).Value));
+        EXPECT_TRUE(AtBoundary(encoding, page, SourceIndexAfter(source->selEnd).Value));
       }
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Encodings, RandomMapping,
+                         ::testing::Values(text::Encoding::Windows1251, text::Encoding::Utf8),
+                         [](const auto& info) { return info.param == text::Encoding::Utf8 ? "Utf8" : "Windows1251"; });
 
 // A selection made in the viewer comes back from the source as the same
 // displayed characters, whichever way it was dragged.
@@ -165,6 +202,67 @@ TEST(SelectionMappingTest, ViewerSelectionsSurviveTheRoundTripThroughTheSource) 
       EXPECT_EQ(back.caret, from);
       EXPECT_EQ(back.end, to);
     }
+  }
+}
+
+}  // namespace
+}  // namespace tessaly::test
+
+namespace tessaly::test {
+namespace {
+
+// The display position where `shown` (UTF-8) first appears in the viewer's text.
+int DisplayedAt(preview::THtmlPreview& viewer, const std::string& shown) {
+  const std::u32string wanted = ToUtf32(shown);
+  int found = -1;
+  preview::ForEachSection(viewer.Document(), [&](const preview::TSection& section) {
+    const size_t at = section.Buff.find(wanted);
+    if (found < 0 && at != std::u32string::npos) found = section.StartCurs + static_cast<int>(at);
+  });
+  return found;
+}
+
+struct ExactCase {
+  text::Encoding encoding;
+  std::string page;
+  std::string shown;   // characters selected in the viewer (UTF-8)
+  std::string source;  // the bytes of the page they stand for
+};
+
+// Both ways the mapping selects exactly the characters of the other side: a
+// multi-byte character whole, a reference whole, whatever the line ends.
+TEST(SelectionMappingTest, MultiByteTextAndReferencesMapExactlyBothWays) {
+  const std::string cp1251Page = "<p>\xCF\xF0\xE8\xE2\xE5\xF2 &euro; &#1025;\xF8</p>\r\n";
+  const ExactCase cases[] = {
+      {text::Encoding::Utf8, "<p>Привет, мир &mdash; ok</p>\n<pre>中文\n字</pre>\n", "Привет", "Привет"},
+      {text::Encoding::Utf8, "<p>Привет, мир &mdash; ok</p>\n<pre>中文\n字</pre>\n", "мир — ok", "мир &mdash; ok"},
+      {text::Encoding::Utf8, "<p>Привет, мир &mdash; ok</p>\n<pre>中文\n字</pre>\n", "文", "文"},
+      {text::Encoding::Utf8, "<p>α\r\nβ &#8594; γ😀</p>\r\n", "β → γ😀", "β &#8594; γ😀"},
+      {text::Encoding::Utf8, "<p>α\r\nβ &#8594; γ😀</p>\r\n", "α β", "α\r\nβ"},
+      {text::Encoding::Utf8, "<p>x&eacute&#x41;y</p>", "éA", "&eacute&#x41;"},
+      {text::Encoding::Windows1251, cp1251Page, "Привет", "\xCF\xF0\xE8\xE2\xE5\xF2"},
+      {text::Encoding::Windows1251, cp1251Page, "€ Ёш", "&euro; &#1025;\xF8"},
+  };
+  preview::THeadlessHost host({400, 300});
+  RecordingCanvas canvas;
+  preview::THtmlPreview viewer(host, canvas);
+  for (const ExactCase& c : cases) {
+    SCOPED_TRACE(c.page + " / " + c.shown);
+    viewer.SetTextEncoding(c.encoding);
+    viewer.LoadText(c.page, "", preview::TDocumentType::Html);
+    const int from = DisplayedAt(viewer, c.shown);
+    ASSERT_GE(from, 0);
+    const int to = from + static_cast<int>(ToUtf32(c.shown).size());
+    const int begin = static_cast<int>(c.page.find(c.source)), end = begin + static_cast<int>(c.source.size());
+    for (const bool backwards : {false, true}) {
+      const auto source = SourceRangeOf(viewer, backwards ? to : from, backwards ? from - to : to - from);
+      ASSERT_TRUE(source);
+      EXPECT_EQ(SourceIndexAfter(source->selStart).Value, begin);
+      EXPECT_EQ(SourceIndexAfter(source->selEnd).Value, end);
+    }
+    const TViewerRange back = ViewerRangeOf(viewer, EditorOffsetBefore({begin}), EditorOffsetBefore({end}), c.page.size());
+    EXPECT_EQ(back.caret, from);
+    EXPECT_EQ(back.end, to);
   }
 }
 

@@ -26,8 +26,8 @@ struct TextCase {
 
 TEST(ParsedText, FollowsTheSpaceAndBreakRules) {
   const TextCase cases[] = {
-      {"a<nobr>b c</nobr>d", "ab\xA0" "cd"},
-      {"<nobr>a  <b> b</b></nobr>", "a\xA0" "b"},
+      {"a<nobr>b c</nobr>d", "ab\u00A0" "cd"},
+      {"<nobr>a  <b> b</b></nobr>", "a\u00A0" "b"},
       {"<nobr>ab<wbr>cd</nobr>", "ab cd"},
       {"ab<wbr>cd", "abcd"},
       {"   \r\n  ", ""},
@@ -94,7 +94,7 @@ TEST(ParsedText, FontStackStopsAtTwentyFiveEntries) {
   ParsedPage page;
   page.Html(source);
   const auto sections = page.Sections();
-  EXPECT_EQ(sections.front()->Buff, "not a heading");
+  EXPECT_EQ(sections.front()->Buff, U"not a heading");
   EXPECT_EQ(sections.front()->Fonts.back()->TheFont.NominalSize, 12);
   EXPECT_EQ(sections.back()->Fonts.back()->TheFont.Spec.Color, page.Document->FontColor);
 }

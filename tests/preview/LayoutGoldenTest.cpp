@@ -1,6 +1,7 @@
 // Every page in data/layout/ laid out on the fixed-metric canvas against its
 // expected layout dump; a mismatch writes the actual dump beside it as .new.
-// A page may start with <!-- width=N --> (default 400).
+// A page may start with <!-- width=N --> (default 400); its encoding is
+// detected as the viewer detects a file's.
 
 #include <gtest/gtest.h>
 
@@ -9,6 +10,7 @@
 #include "LayoutHelpers.h"
 #include "platform/Files.h"
 #include "preview/layout/LayoutDump.h"
+#include "preview/viewer/PageText.h"
 
 namespace tessaly::preview::test {
 namespace {
@@ -35,9 +37,10 @@ class LayoutGolden : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(LayoutGolden, MatchesExpected) {
   const fs::path base = kLayoutData / GetParam();
-  const std::string source = ReadFileBytes(base.string() + ".html");
+  const TPageText source = ReadPageText(ReadFileBytes(base.string() + ".html"));
   LaidOutPage page;
-  page.Layout(source, PageWidth(source));
+  page.Parser.Encoding = source.Encoding;
+  page.Layout(source.Text, PageWidth(source.Text));
   ExpectGolden(DumpLayout(*page.Document), base.string() + ".layout");
 }
 

@@ -57,6 +57,18 @@ TEST(Paint, SelectionIsDrawnOpaqueInSwappedColours) {
   EXPECT_TRUE(Has(calls, "text (24,0) \" def\" 0,0,0"));
 }
 
+TEST(Paint, UnicodeTextIsDrawnAsUtf8AndSelectedByWholeCharacters) {
+  // windows-1251 bytes: the canvas gets the characters, one cell each.
+  const auto calls = Painted("<body bgcolor=white text=black>\xCF\xF0\xE8\xE2\xE5\xF2 &mdash;&nbsp;x",
+                             {0, 0, 400, 300}, [](TSectionList& doc) {
+                               doc.SelB = 1;
+                               doc.SelE = 3;
+                             });
+  EXPECT_TRUE(Has(calls, "text (0,0) \"П\" 0,0,0"));
+  EXPECT_TRUE(Has(calls, "text (8,0) \"ри\" 255,255,255 on 0,0,0"));
+  EXPECT_TRUE(Has(calls, "text (24,0) \"вет — x\" 0,0,0"));
+}
+
 TEST(Paint, BlocksOutsideTheClipAreSkipped) {
   std::string page;
   for (int i = 0; i < 200; ++i) page += "<p>line" + std::to_string(i) + "\n";

@@ -52,7 +52,7 @@ std::vector<const TSection*> ParsedPage::Sections() const {
 
 std::string ParsedPage::Texts() const {
   std::string texts;
-  for (const TSection* section : Sections()) texts += (texts.empty() ? "" : "|") + section->Buff;
+  for (const TSection* section : Sections()) texts += (texts.empty() ? "" : "|") + ToUtf8(section->Buff);
   return texts;
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "platform/Utf8.h"
 #include "preview/parser/PreviewParser.h"
 
 namespace tessaly::preview::test {

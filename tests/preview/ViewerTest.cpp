@@ -178,6 +178,21 @@ TEST_F(ViewerTest, SourceMappingRoundTrips) {
   EXPECT_EQ(source.substr(viewer.SourcePosOf(viewer.DisplayPosOf(source.find("cell"))), 4), "cell");
 }
 
+TEST_F(ViewerTest, FollowedLinksAreReadInTheirOwnEncodingAndWordsAreOfAnyScript) {
+  const std::string first = WriteFile("one.htm", "<meta charset=utf-8><a href=\"k\xC3\xB6ln.htm\">go</a>");
+  WriteFile("k\xC3\xB6ln.htm", "<p>\xCF\xF0\xE8\xE2\xE5\xF2, \xEC\xE8\xF0");  // windows-1251, by default
+  viewer.OpenHtmlFile(first);
+  EXPECT_EQ(viewer.PageEncoding(), text::Encoding::Utf8);
+  viewer.HotSpotClick("k\xC3\xB6ln.htm");
+  EXPECT_EQ(viewer.PageEncoding(), text::Encoding::Windows1251);
+  ASSERT_EQ(viewer.CurrentFile(), (dir / "k\xC3\xB6ln.htm").string());
+  // Double-clicking inside a word selects the word, its letters being Cyrillic.
+  const int x = viewer.MarginWidth() + 8 * 2 + 4, y = viewer.Document()[1]->YValue + 4;
+  EXPECT_EQ(viewer.WordAt(x, y), "Привет");
+  viewer.DoubleClick(TMouseButton::mbLeft, 0, x, y);
+  EXPECT_EQ(viewer.SelLength(), 6);
+}
+
 TEST_F(ViewerTest, ClickOnALinkFollowsItAndSelectionSuppressesIt) {
   viewer.LoadText("<a href=\"#end\">jump</a>" + LongPage(60) + "<a name=end>end</a>", "/c.htm", TDocumentType::Html);
   std::string followed;

@@ -58,6 +58,29 @@ TEST_F(RenderCommand, DrawsAPageTallerThanOnePictureWhole) {
   EXPECT_EQ(errors.find("cut"), std::string::npos) << errors;
 }
 
+TEST_F(RenderCommand, APageTallerThanAPngMayBeIsCutAtTheLimitAndSaysSo) {
+  std::string errors;
+  const TBitmap picture = Render("<body bgcolor=white><img src=none.gif width=4 height=1200000>end", 8, &errors);
+  EXPECT_EQ(picture.Height, 1000000);
+  // One line says where the picture ends and how much of the page is not in it.
+  const size_t cut = errors.find("render: page cut at 1000000 of its 12");
+  ASSERT_NE(cut, std::string::npos) << errors;
+  const std::string line = errors.substr(cut, errors.find('\n', cut) - cut);
+  EXPECT_NE(line.find("pixels below are left out"), std::string::npos) << line;
+}
+
+// Scripts the page's font lacks come from fallback fonts: every line of the
+// page leaves ink, whatever its script, read in the encoding the page declares.
+TEST_F(RenderCommand, DrawsEveryScriptOfAUtf8Page) {
+  const char* lines[] = {"Съешь ещё", "ελληνικά", "中文字符", "العربية", "עברית"};
+  std::string page = "<meta charset=utf-8><body bgcolor=white>";
+  for (const char* line : lines) page += std::string("<p>") + line;
+  const TBitmap picture = Render(page, 300);
+  int lineTops = 0;
+  for (int y = 0; y + 4 < picture.Height; y += 4) lineTops += InkIn(picture, y, y + 4) > 0;
+  EXPECT_GE(lineTops, 5 * 2) << "five lines, each some pixels high";
+}
+
 struct ControlCase {
   const char* control;
 };

@@ -75,6 +75,7 @@ void TLivePreview::Reload(bool keepPosition) {
   // editor counts; relative pictures and links resolve against the
   // document's folder.
   try {
+    viewer_.SetTextEncoding(session_.Format().Encoding);
     viewer_.LoadLines(editor_.Lines().Strings(), session_.FileName());
   } catch (const std::exception&) {
     // The viewer keeps what it could show; the editor is not disturbed.

@@ -64,15 +64,15 @@ void TOsnovnFRM::ViewerMouseUp() {
 }
 
 void TOsnovnFRM::viewerHotSpotCovered(const std::string& address) {
-  Viewer->setToolTip(QStringFromCp1251(address));
+  Viewer->setToolTip(QString::fromStdString(address));
 }
 
 void TOsnovnFRM::ViewerHotSpotClick(const std::string& address, bool& handled) {
   handled = false;  // the viewer follows the link itself afterwards
-  const std::string shown = cp1251::ToUtf8(address);
+  // The page's addresses are Unicode (UTF-8), as everything the viewer reads.
   switch (LinkActionOf(address)) {
-    case TLinkAction::OpenOutside: shell_.Open(shown, ""); return;
-    case TLinkAction::Announce: ShowMessage(dialogs_, "Как будто пошла загрузк.... \n" + shown); return;
+    case TLinkAction::OpenOutside: shell_.Open(address, ""); return;
+    case TLinkAction::Announce: ShowMessage(dialogs_, "Как будто пошла загрузк.... \n" + address); return;
   }
 }
 

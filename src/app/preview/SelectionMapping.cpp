@@ -1,5 +1,7 @@
 #include "app/preview/SelectionMapping.h"
 
+#include <algorithm>
+
 #include "preview/viewer/HtmlPreview.h"
 
 namespace tessaly {
@@ -12,8 +14,11 @@ int DisplayPosOf(preview::THtmlPreview& viewer, TSourceIndex index, bool prev) {
 
 TSourceIndex SourcePosOf(preview::THtmlPreview& viewer, int displayPos) { return {viewer.SourcePosOf(displayPos)}; }
 
-// The place after a selected character: the selection's end.
-TEditorOffset EndAfter(TSourceIndex last) { return {EditorOffsetBefore(last).Value + 1}; }
+// The place after the selected character at display position `last`: the
+// selection's end, after all the bytes the character came from.
+TEditorOffset EndAfter(preview::THtmlPreview& viewer, int last) {
+  return {EditorOffsetBefore(SourcePosOf(viewer, last)).Value + std::max(1, viewer.SourceLengthOf(last))};
+}
 
 }  // namespace
 
@@ -41,8 +46,7 @@ std::optional<TSourceRange> SourceRangeOf(preview::THtmlPreview& viewer, int anc
   if (b.Value < 0) return std::nullopt;
   const TEditorOffset start = EditorOffsetBefore(b);
   if (l == 0) return TSourceRange{start, start};
-  if (l < 0) return TSourceRange{start, EndAfter(SourcePosOf(viewer, p - 1))};
-  return TSourceRange{start, EndAfter(SourcePosOf(viewer, p + l - 1))};
+  return TSourceRange{start, EndAfter(viewer, l < 0 ? p - 1 : p + l - 1)};
 }
 
 }  // namespace tessaly

@@ -17,8 +17,8 @@ class THtmlPreview;
 struct TEditorOffset {
   int Value;
 };
-// A character of the source as the viewer's source indexes count it: 0 is
-// the first character.
+// A byte of the source as the viewer's source indexes count it: 0 is the
+// first; a character stands at the index of its first byte.
 struct TSourceIndex {
   int Value;
 };

@@ -45,7 +45,7 @@ public:
   TImageObj* ImageAt(int x, int y, TPoint& inImage);
   int CursorAt(TCanvas& canvas, int x, int y);
   bool CursorPoint(TCanvas& canvas, int curs, TPoint& at);
-  bool CharAt(int curs, char& ch, TSection*& section);
+  bool CharAt(int curs, char32_t& ch, TSection*& section);
 };
 
 }  // namespace tessaly::preview

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <sstream>
 
+#include "platform/Utf8.h"
 #include "preview/document/Section.h"
 #include "preview/document/Spaces.h"
 #include "preview/document/Table.h"
@@ -12,6 +13,7 @@ namespace tessaly::preview {
 namespace {
 
 std::string Quoted(std::string_view text) { return "\"" + EscapeText(text) + "\""; }
+std::string Quoted(std::u32string_view text) { return "\"" + EscapeText(text) + "\""; }
 
 std::string Indent(int depth) { return std::string(static_cast<size_t>(depth) * 2, ' '); }
 
@@ -151,19 +153,21 @@ private:
 
 }  // namespace
 
-std::string EscapeText(std::string_view text) {
+std::string EscapeText(std::u32string_view text) {
   std::string escaped;
-  for (unsigned char ch : text) {
-    if (ch < 32 || ch > 126 || ch == '\\') {
+  for (const char32_t ch : text) {
+    if (ch < 32 || (ch >= 127 && ch <= 0xA0) || ch == '\\') {
       char code[5];
-      std::snprintf(code, sizeof code, "\\x%02X", ch);
+      std::snprintf(code, sizeof code, "\\x%02X", static_cast<unsigned>(ch));
       escaped += code;
     } else {
-      escaped.push_back(static_cast<char>(ch));
+      AppendUtf8(escaped, ch);
     }
   }
   return escaped;
 }
+
+std::string EscapeText(std::string_view utf8) { return EscapeText(ToUtf32(utf8)); }
 
 std::string ColorText(TColor color) {
   if (color == clNone) return "none";
@@ -230,7 +234,8 @@ std::string DumpIndexRuns(const TSectionList& document) {
   ForEachSection(document, [&](const TSection& section) {
     std::string line;
     for (const IndexObj& run : section.SIndexList)
-      line += (line.empty() ? "" : " ") + std::to_string(run.Pos) + ":" + std::to_string(run.Index);
+      line += (line.empty() ? "" : " ") + std::to_string(run.Pos) + ":" + std::to_string(run.Index) +
+              (run.Width == 1 ? "" : "*" + std::to_string(run.Width));
     out += line + "\n";
   });
   return out;

@@ -12,8 +12,9 @@ namespace tessaly::preview {
 
 class TSection;
 
-// Bytes below 32, above 126 and the backslash as \xHH.
-std::string EscapeText(std::string_view text);
+// UTF-8, with control characters, the no-break space and the backslash as \xHH.
+std::string EscapeText(std::u32string_view text);
+std::string EscapeText(std::string_view utf8);
 std::string ColorText(TColor color);
 
 struct TDumpHeader {
@@ -25,7 +26,8 @@ struct TDumpHeader {
 std::string DumpDocument(const TSectionList& document, const TDumpHeader& header);
 // The text of every section in document order, one section per line.
 std::string DumpSectionTexts(const TSectionList& document);
-// Every section's source index runs as textpos:sourceindex pairs, one section per line.
+// Every section's source index runs as textpos:sourceindex pairs (with *width
+// when its characters are not one byte each), one section per line.
 std::string DumpIndexRuns(const TSectionList& document);
 
 // Visits every section in document order (into table captions and cells).

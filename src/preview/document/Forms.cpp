@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "platform/CodePage1251.h"
+#include "platform/Utf8.h"
 #include "preview/document/SectionList.h"
 
 namespace tessaly::preview {
@@ -77,7 +78,11 @@ TEditFormControlObj::TEditFormControlObj(TSectionList* document, THtmlForm* form
       SizeChars(EditSize(attributes.Find(Attr::SIZE))),
       Text(Value) {
   if (const TAttribute* maxLength = attributes.Find(Attr::MAXLENGTH)) MaxLength = std::max(maxLength->Value, 0);
-  if (MaxLength > 0 && static_cast<int>(Text.size()) > MaxLength) Text.resize(MaxLength);
+  ResetToValue();
+}
+
+void TEditFormControlObj::ResetToValue() {
+  Text = MaxLength > 0 ? std::string(Utf8Prefix(Value, static_cast<size_t>(MaxLength))) : Value;
 }
 
 bool TEditFormControlObj::GetSubmission(int index, std::string& pair) const {
@@ -170,7 +175,7 @@ int TListBoxFormControlObj::Rows() const {
 
 int TListBoxFormControlObj::LongestCaption() const {
   size_t longest = 3;
-  for (const auto& option : Options) longest = std::max(longest, option.Caption.size());
+  for (const auto& option : Options) longest = std::max(longest, Utf8Length(option.Caption));
   return static_cast<int>(longest);
 }
 

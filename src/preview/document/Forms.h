@@ -57,7 +57,7 @@ public:
   int SizeChars = 20;  // width in characters
   std::string Text;
   const char* KindName() const override { return "TEditFormControlObj"; }
-  void ResetToValue() override { Text = Value; }
+  void ResetToValue() override;  // MAXLENGTH characters of VALUE at most
   TSize ControlSize(TCanvas& canvas) const override;
   bool GetSubmission(int index, std::string& pair) const override;
   std::string StateText() const override;

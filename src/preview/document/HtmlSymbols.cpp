@@ -92,22 +92,6 @@ constexpr std::string_view kAttributeNames[] = {
 };
 static_assert(std::size(kAttributeNames) == static_cast<size_t>(Attr::Unknown));
 
-// Entries from "nbsp" on stand for the Latin-1 characters 160 to 255 in order.
-constexpr std::string_view kEntityNames[] = {
-    "amp", "lt", "gt", "quot", "rsquo", "ndash", "trade", "hellip", "nbsp", "iexcl", "cent",
-    "pound", "curren", "yen", "brvbar", "sect", "uml", "copy", "ordf", "laquo", "not", "shy",
-    "reg", "macr", "deg", "plusmn", "sup2", "sup3", "acute", "micro", "para", "middot", "cedil",
-    "sup1", "ordm", "raquo", "frac14", "frac12", "frac34", "iquest", "Agrave", "Aacute", "Acirc",
-    "Atilde", "Auml", "Aring", "AElig", "Ccedil", "Egrave", "Eacute", "Ecirc", "Euml", "Igrave",
-    "Iacute", "Icirc", "Iuml", "ETH", "Ntilde", "Ograve", "Oacute", "Ocirc", "Otilde", "Ouml",
-    "times", "Oslash", "Ugrave", "Uacute", "Ucirc", "Uuml", "Yacute", "THORN", "szlig", "agrave",
-    "aacute", "acirc", "atilde", "auml", "aring", "aelig", "ccedil", "egrave", "eacute", "ecirc",
-    "euml", "igrave", "iacute", "icirc", "iuml", "eth", "ntilde", "ograve", "oacute", "ocirc",
-    "otilde", "ouml", "divide", "oslash", "ugrave", "uacute", "ucirc", "uuml", "yacute", "thorn",
-    "yuml",
-};
-constexpr int kFirstEntityCharacters[] = {'&', '<', '>', '"', '\'', '-', 153, kEllipsisEntity};
-
 template <typename Value>
 std::unordered_map<std::string_view, Value> MakeIndex(size_t count, auto nameOf, auto valueOf) {
   std::unordered_map<std::string_view, Value> index;
@@ -135,17 +119,5 @@ Attr FindAttribute(std::string_view upperName) {
 }
 
 int AttributeCount() { return static_cast<int>(std::size(kAttributeNames)); }
-
-int FindEntity(std::string_view name) {
-  static const auto index = MakeIndex<int>(
-      std::size(kEntityNames), [](size_t i) { return kEntityNames[i]; },
-      [](size_t i) {
-        return i < std::size(kFirstEntityCharacters) ? kFirstEntityCharacters[i] : static_cast<int>(i) + 152;
-      });
-  const auto found = index.find(name);
-  return found == index.end() ? -1 : found->second;
-}
-
-int EntityCount() { return static_cast<int>(std::size(kEntityNames)); }
 
 }  // namespace tessaly::preview

@@ -1,6 +1,6 @@
 #pragma once
 // The vocabulary the preview parser recognises: tag symbols (start and end
-// forms), attribute symbols and the named character entities.
+// forms) and attribute symbols. Character references are the parser's.
 
 #include <cstdint>
 #include <optional>
@@ -50,11 +50,5 @@ enum class Attr : uint8_t {
 
 Attr FindAttribute(std::string_view upperName);  // Attr::Unknown when not listed
 int AttributeCount();
-
-// The character a named entity stands for (case-sensitive), or -1. "hellip"
-// stands for three characters and is reported as kEllipsisEntity.
-constexpr int kEllipsisEntity = 0x100;
-int FindEntity(std::string_view name);
-int EntityCount();
 
 }  // namespace tessaly::preview

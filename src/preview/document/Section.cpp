@@ -20,23 +20,25 @@ TSection::TSection(TSectionList* document, const TFontState& font, int listLevel
 
 TSection::~TSection() = default;
 
-void TSection::AppendCode(char code, int index) {
+void TSection::AppendCode(char32_t code, int index) {
   Buff.push_back(code);
   SIndices.push_back(index);
+  SLengths.push_back(1);
 }
 
 void TSection::AppendToken(const TokenObj& token, size_t first) {
   Buff.append(token.S, first);
   SIndices.insert(SIndices.end(), token.I.begin() + static_cast<std::ptrdiff_t>(first), token.I.end());
+  SLengths.insert(SLengths.end(), token.L.begin() + static_cast<std::ptrdiff_t>(first), token.L.end());
   onlyFloatingImages_ = false;
 }
 
 void TSection::AddToken(const TokenObj& source, bool noBreak) {
   if (source.Empty()) return;
-  const char last = Buff.empty() ? ' ' : Buff.back();
+  const char32_t last = Buff.empty() ? U' ' : Buff.back();
   // The no-break marker is reworked in a copy; plain text is appended from `first` on.
   TokenObj reworked;
-  const bool hasMarker = source.S.find(kNoBreakSpaceMarker) != std::string::npos;
+  const bool hasMarker = source.S.find(kNoBreakSpaceMarker) != std::u32string::npos;
   const TokenObj& token = hasMarker ? reworked : source;
   if (hasMarker) {
     reworked = source;
@@ -67,7 +69,7 @@ void TPreFormated::AddToken(const TokenObj& token, bool) {
   AppendToken(token);
 }
 
-void TSection::AddChar(char ch, int index) {
+void TSection::AddChar(char32_t ch, int index) {
   TokenObj token;
   token.AddChar(ch, index);
   AddToken(token, false);
@@ -165,9 +167,13 @@ void TSection::Close() {
     Unregister(*Fonts.back());
     Fonts.pop_back();
   }
-  for (int pos = 0; pos < Len; ++pos)
-    if (pos == 0 || SIndices[pos] != SIndices[pos - 1] + 1) SIndexList.push_back({pos, SIndices[pos]});
+  for (int pos = 0; pos < Len; ++pos) {
+    const int width = SLengths[pos];
+    if (pos == 0 || width != SIndexList.back().Width || SIndices[pos] != SIndices[pos - 1] + width)
+      SIndexList.push_back({pos, SIndices[pos], width});
+  }
   SIndices = {};
+  SLengths = {};
   Buff.shrink_to_fit();
 }
 
@@ -176,37 +182,50 @@ std::vector<int> TSection::SourceIndices() const {
   std::vector<int> indices(Len);
   for (size_t run = 0; run < SIndexList.size(); ++run) {
     const int end = run + 1 < SIndexList.size() ? SIndexList[run + 1].Pos : Len;
-    for (int pos = SIndexList[run].Pos; pos < end; ++pos) indices[pos] = SIndexList[run].Index + pos - SIndexList[run].Pos;
+    for (int pos = SIndexList[run].Pos; pos < end; ++pos)
+      indices[pos] = SIndexList[run].Index + (pos - SIndexList[run].Pos) * SIndexList[run].Width;
   }
   return indices;
 }
 
-int TSection::SourcePosOf(int curs) {
+const IndexObj* TSection::RunAt(int curs) const {
   const int pos = curs - StartCurs;
-  if (pos < 0 || pos >= Len || SIndexList.empty()) return -1;
+  if (pos < 0 || pos >= Len || SIndexList.empty()) return nullptr;
   auto run = std::upper_bound(SIndexList.begin(), SIndexList.end(), pos,
                               [](int p, const IndexObj& r) { return p < r.Pos; });
-  --run;
-  return run->Index + pos - run->Pos;
+  return &*--run;
+}
+
+int TSection::SourcePosOf(int curs) {
+  const IndexObj* run = RunAt(curs);
+  return run ? run->Index + (curs - StartCurs - run->Pos) * run->Width : -1;
+}
+
+int TSection::SourceLengthOf(int curs) const {
+  const IndexObj* run = RunAt(curs);
+  return run ? run->Width : -1;
 }
 
 int TSection::DocPosOf(int sourceIndex, bool prev) {
   const int runs = static_cast<int>(SIndexList.size());
   auto runLength = [&](int run) { return (run + 1 < runs ? SIndexList[run + 1].Pos : Len) - SIndexList[run].Pos; };
+  auto runBytes = [&](int run) { return runLength(run) * SIndexList[run].Width; };
+  // The character of run `r` that holds (or comes nearest) the byte `sourceIndex`.
+  auto charOf = [&](const IndexObj& r) { return r.Width ? (sourceIndex - r.Index) / r.Width : 0; };
   // Runs follow the source: a section wholly before (or after) the index is
   // passed over without looking at each run.
-  if (runs == 0 || (!prev && sourceIndex >= SIndexList.back().Index + runLength(runs - 1)) ||
+  if (runs == 0 || (!prev && sourceIndex >= SIndexList.back().Index + runBytes(runs - 1)) ||
       (prev && sourceIndex < SIndexList.front().Index))
     return -1;
   if (prev) {
     for (int run = runs - 1; run >= 0; --run) {
       const IndexObj& r = SIndexList[run];
-      if (sourceIndex >= r.Index) return StartCurs + r.Pos + std::min(runLength(run) - 1, sourceIndex - r.Index);
+      if (sourceIndex >= r.Index) return StartCurs + r.Pos + std::min(runLength(run) - 1, charOf(r));
     }
   } else {
     for (int run = 0; run < runs; ++run) {
       const IndexObj& r = SIndexList[run];
-      if (sourceIndex < r.Index + runLength(run)) return StartCurs + r.Pos + std::max(0, sourceIndex - r.Index);
+      if (sourceIndex < r.Index + runBytes(run)) return StartCurs + r.Pos + std::max(0, charOf(r));
     }
   }
   return -1;

@@ -19,18 +19,25 @@ class TFormControlObj;
 class THtmlForm;
 
 // Codes in a section's text that stand for something else.
-constexpr char kFormControlCode = 2;
-constexpr char kImageCode = 4;
-constexpr char kNoBreakSpaceMarker = 5;
-constexpr char kNoBreakFormControlCode = 6;
-constexpr char kNoBreakImageCode = 7;
-constexpr char kNonBreakingSpace = static_cast<char>(160);
+constexpr char32_t kFormControlCode = 2;
+constexpr char32_t kImageCode = 4;
+constexpr char32_t kNoBreakSpaceMarker = 5;
+constexpr char32_t kNoBreakFormControlCode = 6;
+constexpr char32_t kNoBreakImageCode = 7;
+constexpr char32_t kNonBreakingSpace = 0xA0;
 
-// From text position Pos on, characters came from consecutive source indices
-// starting at Index.
+constexpr bool IsImageCode(char32_t c) { return c == kImageCode || c == kNoBreakImageCode; }
+constexpr bool IsControlCode(char32_t c) { return c == kFormControlCode || c == kNoBreakFormControlCode; }
+constexpr bool IsObjectCode(char32_t c) { return IsImageCode(c) || IsControlCode(c); }
+
+// From text position Pos on, characters came from consecutive places of the
+// source, each Width bytes long, the first at Index. A multi-byte character
+// and its single-byte neighbours fall into separate runs; characters of an
+// include have width 0.
 struct IndexObj {
   int Pos;
   int Index;
+  int Width = 1;
   friend bool operator==(const IndexObj&, const IndexObj&) = default;
 };
 
@@ -65,8 +72,9 @@ public:
            int listIndentStep = 35);
   ~TSection() override;
 
-  std::string Buff;                     // the text; c_str() gives the terminating zero
+  std::u32string Buff;                  // the text, one code point a character
   std::vector<int> SIndices;            // one per character while filling
+  std::vector<unsigned short> SLengths;  // the source bytes of each, while filling
   std::vector<IndexObj> SIndexList;     // runs, once closed
   std::vector<std::unique_ptr<TFontObj>> Fonts;
   std::vector<std::unique_ptr<TImageObj>> Images;
@@ -82,7 +90,7 @@ public:
   std::vector<LineRec> Lines;  // rebuilt by every layout
 
   virtual void AddToken(const TokenObj& token, bool noBreak);
-  void AddChar(char ch, int index);
+  void AddChar(char32_t ch, int index);
   // A font run from the end of the text on; replaces a run that starts there.
   void ChangeFont(const TFontState& state);
   TImageObj* AddImage(const TAttributeList& attributes, bool noBreak, int index);
@@ -100,10 +108,12 @@ public:
   TImageObj* ImageAt(int x, int y, TPoint& inImage) override;
   int CursorAt(TCanvas& canvas, int x, int y) override;
   bool CursorPoint(TCanvas& canvas, int curs, TPoint& at) override;
-  bool CharAt(int curs, char& ch, TSection*& section) override;
+  bool CharAt(int curs, char32_t& ch, TSection*& section) override;
   void WidthRange(TCanvas& canvas, int& min, int& max) override;
   void ShiftY(int dy) override;
   int SourcePosOf(int curs) override;
+  // The bytes of source the character at a cursor position came from, or -1.
+  int SourceLengthOf(int curs) const;
   int DocPosOf(int sourceIndex, bool prev) override;
   void NumberCursorPositions(int& curs) override;
   void FontsChanged() override;
@@ -128,10 +138,11 @@ public:
 
 protected:
   void AppendToken(const TokenObj& token, size_t first = 0);
-  void AppendCode(char code, int index);
+  void AppendCode(char32_t code, int index);
   void Unregister(const TFontObj& run);  // from the document's link list
 
 private:
+  const IndexObj* RunAt(int curs) const;  // the index run holding a cursor position, or none
   int FitCount(TCanvas& canvas, int start, int y, IndentManager& indent, std::vector<TImageObj*>& placedFloats);
   int ChooseBreak(int start, int fit) const;
   void FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent);

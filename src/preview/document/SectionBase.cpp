@@ -23,7 +23,7 @@ int TSectionBase::DocPosOf(int, bool) { return -1; }
 
 bool TSectionBase::CursorPoint(TCanvas&, int, TPoint&) { return false; }
 
-bool TSectionBase::CharAt(int, char&, TSection*&) { return false; }
+bool TSectionBase::CharAt(int, char32_t&, TSection*&) { return false; }
 
 void TSectionBase::WidthRange(TCanvas&, int& min, int& max) { min = max = 0; }
 

@@ -50,7 +50,7 @@ public:
   // last one at or before it.
   virtual int DocPosOf(int sourceIndex, bool prev);
   virtual bool CursorPoint(TCanvas& canvas, int curs, TPoint& at);
-  virtual bool CharAt(int curs, char& ch, TSection*& section);
+  virtual bool CharAt(int curs, char32_t& ch, TSection*& section);
   virtual void FontsChanged() { ParentChanged(); }
   // Recomputes what depends on the document's settings (heights of spaces).
   virtual void ParentChanged() {}

@@ -79,7 +79,7 @@ public:
   TImageObj* ImageAt(int x, int y, TPoint& inImage) override;
   int CursorAt(TCanvas& canvas, int x, int y) override;
   bool CursorPoint(TCanvas& canvas, int curs, TPoint& at) override;
-  bool CharAt(int curs, char& ch, TSection*& section) override;
+  bool CharAt(int curs, char32_t& ch, TSection*& section) override;
   void WidthRange(TCanvas& canvas, int& min, int& max) override;
   void ShiftY(int dy) override;
 

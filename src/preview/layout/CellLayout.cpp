@@ -66,7 +66,7 @@ bool TCell::CursorPoint(TCanvas& canvas, int curs, TPoint& at) {
   return false;
 }
 
-bool TCell::CharAt(int curs, char& ch, TSection*& section) {
+bool TCell::CharAt(int curs, char32_t& ch, TSection*& section) {
   for (const auto& block : *this)
     if (block->CharAt(curs, ch, section)) return true;
   return false;

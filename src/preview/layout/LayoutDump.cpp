@@ -24,7 +24,7 @@ void DumpSection(std::ostringstream& out, const TSection& section, const std::st
   for (const LineRec& line : section.Lines) {
     out << pad << "  line " << Rect(line.LineIndent, line.Y, line.Width, line.Height());
     if (line.SpaceBefore || line.SpaceAfter) out << " above=" << line.SpaceBefore << " below=" << line.SpaceAfter;
-    out << " \"" << EscapeText(std::string_view(section.Buff).substr(line.Start, line.Ln)) << "\"\n";
+    out << " \"" << EscapeText(std::u32string_view(section.Buff).substr(line.Start, line.Ln)) << "\"\n";
   }
   for (const auto& image : section.Images)
     out << pad << "  image " << (image->Floating() ? "float " + std::string(Name(image->ImageAlign)) + " " : "")

@@ -2,28 +2,20 @@
 
 #include <algorithm>
 
+#include "preview/document/CanvasText.h"
 #include "preview/document/Forms.h"
 #include "preview/document/Images.h"
 #include "preview/document/IndentManager.h"
 #include "preview/document/Section.h"
 #include "preview/document/SectionList.h"
+#include "preview/layout/LineBreaks.h"
 
 namespace tessaly::preview {
 
 namespace {
 
-bool IsImageCode(char c) { return c == kImageCode || c == kNoBreakImageCode; }
-bool IsControlCode(char c) { return c == kFormControlCode || c == kNoBreakFormControlCode; }
-bool IsObjectCode(char c) { return IsImageCode(c) || IsControlCode(c); }
 // Lines may break after a space and around the breakable object codes.
-bool IsBreak(char c) { return c == ' ' || c == kFormControlCode || c == kImageCode; }
-
-// The text as drawn: non-breaking spaces look like spaces.
-std::string Drawn(std::string_view text) {
-  std::string out(text);
-  std::replace(out.begin(), out.end(), kNonBreakingSpace, ' ');
-  return out;
-}
+bool IsBreak(char32_t c) { return c == ' ' || c == kFormControlCode || c == kImageCode; }
 
 void PlaceFloatingImage(TImageObj& image, int y, IndentManager& indent) {
   image.DrawX = indent.PlaceFloat(image.ImageAlign == TImageAlign::Left, y, image.ImageWidth, image.HSpace,
@@ -97,7 +89,7 @@ int TSection::TextWidth(TCanvas& canvas, int start, int end) const {
       width += ObjectWidth(*this, pos);
     } else {
       canvas.SetFont(FontAt(pos)->DrawnSpec());
-      width += canvas.TextExtent(Drawn(std::string_view(Buff).substr(pos, pieceEnd - pos))).cx;
+      width += canvas.TextExtent(CanvasText(std::u32string_view(Buff).substr(pos, pieceEnd - pos))).cx;
     }
     pos = pieceEnd;
   }
@@ -128,7 +120,7 @@ int TSection::FitCount(TCanvas& canvas, int start, int y, IndentManager& indent,
   bool onlyFloats = true;
   int pos = start;
   while (pos < end) {
-    const char c = Buff[pos];
+    const char32_t c = Buff[pos];
     if (IsImageCode(c)) {
       TImageObj* image = ImageAtPos(pos);
       if (image && image->Floating()) {
@@ -153,14 +145,14 @@ int TSection::FitCount(TCanvas& canvas, int start, int y, IndentManager& indent,
     const int pieceEnd = PieceEnd(pos, end);
     canvas.SetFont(FontAt(pos)->DrawnSpec());
     const int overhang = canvas.TextMetrics().Overhang;
-    const std::string text = Drawn(std::string_view(Buff).substr(pos, pieceEnd - pos));
-    auto fits = [&](size_t n) { return canvas.TextExtent(std::string_view(text).substr(0, n)).cx - overhang <= width - used; };
-    if (const int whole = canvas.TextExtent(text).cx; whole - overhang <= width - used) {
+    const TCanvasText text(std::u32string_view(Buff).substr(pos, pieceEnd - pos));
+    auto fits = [&](size_t n) { return canvas.TextExtent(text.Prefix(n)).cx - overhang <= width - used; };
+    if (const int whole = canvas.TextExtent(text.Whole()).cx; whole - overhang <= width - used) {
       used += whole;
       pos = pieceEnd;
       continue;
     }
-    size_t lo = 0, hi = text.size();  // lo fits, hi does not
+    size_t lo = 0, hi = static_cast<size_t>(pieceEnd - pos);  // lo characters fit, hi do not
     while (hi - lo > 1) {
       const size_t mid = (lo + hi) / 2;
       (fits(mid) ? lo : hi) = mid;
@@ -180,13 +172,13 @@ int TSection::ChooseBreak(int start, int fit) const {
   if (start + fit >= end) return end - start;
   const int last = start + fit - 1;
   if (Buff[last] == ' ') return withSpaces(last + 1);
-  const char next = Buff[start + fit];
+  const char32_t next = Buff[start + fit];
   if (next == kFormControlCode || next == kImageCode) return fit;
-  for (int p = last; p > start; --p)
-    if (IsBreak(Buff[p])) return p - start + 1;
+  for (int p = last; p >= start; --p)
+    if ((p > start && IsBreak(Buff[p])) || IdeographicBreak(Buff[p], Buff[p + 1])) return p - start + 1;
   // One word wider than the line: it stays whole and widens the page.
   int p = start + 1;
-  while (p < end && !IsBreak(Buff[p])) ++p;
+  while (p < end && !IsBreak(Buff[p]) && !IdeographicBreak(Buff[p - 1], Buff[p])) ++p;
   return withSpaces(p);
 }
 
@@ -215,9 +207,9 @@ void TSection::FinishLine(TCanvas& canvas, LineRec& line, IndentManager& indent)
       metrics = canvas.TextMetrics();
       line.LineHt = std::max(line.LineHt, metrics.Height);
       line.Descent = std::max(line.Descent, metrics.Descent);
-      const std::string text = Drawn(std::string_view(Buff).substr(pos, pieceEnd - pos));
-      width = canvas.TextExtent(text).cx;
-      counted = pieceEnd <= textEnd ? width : pos >= textEnd ? 0 : canvas.TextExtent(std::string_view(text).substr(0, textEnd - pos)).cx;
+      const TCanvasText text(std::u32string_view(Buff).substr(pos, pieceEnd - pos));
+      width = canvas.TextExtent(text.Whole()).cx;
+      counted = pieceEnd <= textEnd ? width : pos >= textEnd ? 0 : canvas.TextExtent(text.Prefix(textEnd - pos)).cx;
     }
     line.Width += counted;
     pieces.push_back({pos, pieceEnd, width});
@@ -360,11 +352,14 @@ void TSection::WidthRange(TCanvas& canvas, int& min, int& max) {
     if (image->Floating()) floats += image->ImageWidth + image->HSpace;
     else min = std::max(min, image->ImageWidth + 2 * image->HSpace);
   }
+  // Words end at spaces and images, and between ideographs.
   for (int pos = 0; pos < end;) {
     int wordEnd = pos;
-    while (wordEnd < end && Buff[wordEnd] != ' ' && !IsImageCode(Buff[wordEnd])) ++wordEnd;
+    while (wordEnd < end && Buff[wordEnd] != ' ' && !IsImageCode(Buff[wordEnd]) &&
+           (wordEnd == pos || !IdeographicBreak(Buff[wordEnd - 1], Buff[wordEnd])))
+      ++wordEnd;
     if (wordEnd > pos) min = std::max(min, TextWidth(canvas, pos, wordEnd));
-    pos = wordEnd + 1;
+    pos = wordEnd < end && (Buff[wordEnd] == ' ' || IsImageCode(Buff[wordEnd])) ? wordEnd + 1 : wordEnd;
   }
   min += floats + Indent;
   max = whole + floats + Indent;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "preview/document/CanvasText.h"
 #include "preview/document/Forms.h"
 #include "preview/document/Images.h"
 #include "preview/document/IndentManager.h"
@@ -11,15 +12,6 @@
 namespace tessaly::preview {
 
 namespace {
-
-bool IsImageCode(char c) { return c == kImageCode || c == kNoBreakImageCode; }
-bool IsControlCode(char c) { return c == kFormControlCode || c == kNoBreakFormControlCode; }
-
-std::string Drawn(std::string_view text) {
-  std::string out(text);
-  std::replace(out.begin(), out.end(), kNonBreakingSpace, ' ');
-  return out;
-}
 
 // Backgrounds on which list bullets take their colour by level.
 bool IsLightBackground(TColor background) {
@@ -78,7 +70,7 @@ void TSection::DrawLine(TCanvas& canvas, const LineRec& line, int dx, int dy) {
       const int cuts[] = {pos, std::clamp(selB, pos, pieceEnd), std::clamp(selE, pos, pieceEnd), pieceEnd};
       for (int part = 0; part < 3; ++part) {
         if (cuts[part] >= cuts[part + 1]) continue;
-        const std::string text = Drawn(std::string_view(Buff).substr(cuts[part], cuts[part + 1] - cuts[part]));
+        const std::string text = CanvasText(std::u32string_view(Buff).substr(cuts[part], cuts[part + 1] - cuts[part]));
         if (part == 1) {
           canvas.SetTextColor(background);
           canvas.SetTextBackground(spec.Color, true);
@@ -219,7 +211,7 @@ bool TSection::CursorPoint(TCanvas& canvas, int curs, TPoint& at) {
   return false;
 }
 
-bool TSection::CharAt(int curs, char& ch, TSection*& section) {
+bool TSection::CharAt(int curs, char32_t& ch, TSection*& section) {
   const int index = curs - StartCurs;
   if (index < 0 || index >= static_cast<int>(Buff.size())) return false;
   ch = Buff[index] == kNonBreakingSpace ? ' ' : Buff[index];

@@ -92,7 +92,7 @@ bool THtmlTable::CursorPoint(TCanvas& canvas, int curs, TPoint& at) {
   return FindCell(false, [&](TCell& cell) { return cell.CursorPoint(canvas, curs, at); }) != nullptr;
 }
 
-bool THtmlTable::CharAt(int curs, char& ch, TSection*& section) {
+bool THtmlTable::CharAt(int curs, char32_t& ch, TSection*& section) {
   if (curs < StartCurs || curs >= StartCurs + Len) return false;
   return FindCell(false, [&](TCell& cell) { return cell.CharAt(curs, ch, section); }) != nullptr;
 }

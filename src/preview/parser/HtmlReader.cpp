@@ -1,6 +1,8 @@
 #include "preview/parser/HtmlReader.h"
 
-#include "platform/CodePage1251.h"
+#include "platform/Utf8.h"
+#include "platform/text/Decode.h"
+#include "preview/parser/NamedReferences.h"
 
 namespace tessaly::preview {
 
@@ -9,10 +11,31 @@ bool IsUpperLetter(int ch) { return ch >= 'A' && ch <= 'Z'; }
 bool IsDigit(int ch) { return ch >= '0' && ch <= '9'; }
 bool IsAsciiAlphaNumeric(int ch) { return IsDigit(ch) || (ch >= 'A' && ch <= 'Z') || (ch >= 'a' && ch <= 'z'); }
 bool IsBlank(int ch) { return ch == ' ' || ch == '\r'; }
+int AsciiUpper(int ch) { return ch >= 'a' && ch <= 'z' ? ch - ('a' - 'A') : ch; }
+int HexDigit(int ch) {
+  if (IsDigit(ch)) return ch - '0';
+  const int upper = AsciiUpper(ch);
+  return upper >= 'A' && upper <= 'F' ? upper - 'A' + 10 : -1;
+}
+
+// A character a reference stands for: white space reads as a space, other
+// control characters are dropped as they are in text.
+void AddReferenceCharacter(TokenObj& out, char32_t c, int index, int length) {
+  if (c == '\t' || c == '\n' || c == '\f' || c == '\r') c = ' ';
+  else if (c < ' ' || c == 0x7F) return;
+  out.AddChar(c, index, length);
+}
+
+int SourceLengthOf(const TokenObj& token, int first, int end) {
+  int length = 0;
+  for (int i = first; i < end; ++i) length += token.L[i];
+  return length;
+}
 }  // namespace
 
-void THtmlReader::Start(std::string_view source, bool rawMode) {
+void THtmlReader::Start(std::string_view source, bool rawMode, text::Encoding encoding) {
   source_ = source;
+  encoding_ = encoding;
   pos_ = 0;
   include_.clear();
   includePos_ = 0;
@@ -23,6 +46,7 @@ void THtmlReader::Start(std::string_view source, bool rawMode) {
   NoBreak = false;
   ScriptMode = false;
   SourceIndex = -1;
+  SourceLength = 0;
   Sym = Sy::Eof;
   Token.Clear();
   Attributes.Clear();
@@ -38,10 +62,12 @@ void THtmlReader::ReadRaw() {
         include_.clear();
         continue;
       }
-      ch = static_cast<unsigned char>(include_[includePos_++]);
+      ch = Decode(include_, includePos_);
+      SourceLength = 0;
     } else if (pos_ < source_.size()) {
-      ch = static_cast<unsigned char>(source_[pos_++]);
-      ++SourceIndex;
+      SourceIndex = static_cast<int>(pos_);
+      ch = Decode(source_, pos_);
+      SourceLength = static_cast<int>(pos_) - SourceIndex;
     } else {
       Ch = kEndOfInput;
       return;
@@ -62,6 +88,17 @@ void THtmlReader::ReadRaw() {
   }
 }
 
+int THtmlReader::Decode(std::string_view text, size_t& pos) const {
+  const auto byte = static_cast<unsigned char>(text[pos]);
+  if (byte < 0x80) {
+    ++pos;
+    return byte;
+  }
+  const text::DecodedCharacter decoded = text::DecodeAt(encoding_, text, pos);
+  pos += decoded.length;
+  return static_cast<int>(decoded.codePoint);
+}
+
 int THtmlReader::PeekRaw() const {
   if (inInclude_ && includePos_ < include_.size()) return static_cast<unsigned char>(include_[includePos_]);
   return pos_ < source_.size() ? static_cast<unsigned char>(source_[pos_]) : kEndOfInput;
@@ -74,7 +111,7 @@ void THtmlReader::GetCh() {
     SkipCommentOrDeclaration();
     ReadRaw();  // comments may follow one another directly
   }
-  LCh = cp1251::ToUpper(static_cast<unsigned char>(Ch));
+  LCh = AsciiUpper(Ch);
 }
 
 void THtmlReader::SkipCommentOrDeclaration() {
@@ -118,7 +155,7 @@ void THtmlReader::DoInclude() {
     command.push_back(static_cast<char>(Ch));
     ReadRaw();
   }
-  LCh = cp1251::ToUpper(static_cast<unsigned char>(Ch));
+  LCh = AsciiUpper(Ch);
   TAttributeList list;
   std::vector<std::string> names;
   ReadAttributes(list, &names);
@@ -149,11 +186,11 @@ void THtmlReader::Next() {
     if (openCommentAtEnd_) throw EParseError("Open Comment at End of HTML File");
     Sym = Sy::Eof;
   } else if (Ch == '<') {
-    const int next = cp1251::ToUpper(static_cast<unsigned char>(PeekRaw()));
+    const int next = AsciiUpper(PeekRaw());
     if (next == '/' || IsUpperLetter(next)) {
       ReadTag();
     } else {
-      Token.AddChar('<', SourceIndex);
+      TakeCh(Token);
       GetCh();
       Sym = Sy::Text;
     }
@@ -232,21 +269,12 @@ std::string THtmlReader::ReadAttributeValue(int& numeric) {
   if (Ch == '"' || Ch == '\'') {
     const int quote = Ch;
     GetCh();
-    while (Ch != quote && Ch != kEndOfInput) {
-      if (Ch == '&') {
-        TokenObj entity;
-        ReadEntity(entity);
-        text += entity.S;
-      } else {
-        if (Ch != '\r') text.push_back(static_cast<char>(Ch));
-        GetCh();
-      }
-    }
+    while (Ch != quote && Ch != kEndOfInput) ReadValueChar(text);
     if (Ch == quote) GetCh();
     numeric = QuotedNumericValue(text);
   } else if (Ch == '+' || Ch == '-' || IsDigit(Ch)) {
     while (!IsBlank(Ch) && Ch != '%' && Ch != '>' && Ch != kEndOfInput) {
-      text.push_back(static_cast<char>(LCh));
+      AppendUtf8(text, static_cast<char32_t>(LCh));
       GetCh();
     }
     numeric = StrToIntDef(text, 0);
@@ -256,73 +284,103 @@ std::string THtmlReader::ReadAttributeValue(int& numeric) {
       GetCh();
     }
   } else {
-    while (!IsBlank(Ch) && Ch != '>' && Ch != kEndOfInput) {
-      text.push_back(static_cast<char>(Ch));
-      GetCh();
-    }
+    while (!IsBlank(Ch) && Ch != '>' && Ch != kEndOfInput) ReadValueChar(text);
     numeric = 0;
   }
   return text;
 }
 
-void THtmlReader::ReadEntity(TokenObj& out) {
-  const int start = SourceIndex;
-  TokenObj literal;
-  literal.AddChar('&', start);
-  GetCh();
-  int character = -1;
-  if (Ch == '#') {
-    literal.AddChar('#', SourceIndex);
-    GetCh();
-    int value = 0, digits = 0;
-    while (IsDigit(Ch) && digits < 5) {
-      literal.AddChar(static_cast<char>(Ch), SourceIndex);
-      value = value * 10 + (Ch - '0');
-      ++digits;
-      GetCh();
-    }
-    if (digits > 0 && !IsDigit(Ch)) {
-      if (value > 255) {
-        const int converted = cp1251::FromUnicode(static_cast<char32_t>(value));
-        character = converted >= 0 ? converted : '?';
-      } else if (value == 9) {
-        character = ' ';
-      } else if (value == 10 || value >= 32) {
-        character = value;
-      }
-    }
-  } else {
-    std::string name;
-    while (IsAsciiAlphaNumeric(Ch) && name.size() < 6) {
-      literal.AddChar(static_cast<char>(Ch), SourceIndex);
-      name.push_back(static_cast<char>(Ch));
-      GetCh();
-    }
-    if (!name.empty() && !IsAsciiAlphaNumeric(Ch)) character = FindEntity(name);
+void THtmlReader::ReadValueChar(std::string& text) {
+  if (Ch == '&') {
+    TokenObj reference;
+    ReadEntity(reference, true);
+    text += ToUtf8(reference.S);
+    return;
   }
-  if (character < 0) {
+  if (Ch != '\r') AppendUtf8(text, static_cast<char32_t>(Ch));  // line ends inside a value are dropped
+  GetCh();
+}
+
+void THtmlReader::ReadEntity(TokenObj& out, bool inAttribute) {
+  TokenObj literal;
+  TakeCh(literal);  // '&'
+  GetCh();
+  if (Ch != '#') {
+    if (!ReadNamedReference(literal, out, inAttribute)) out.AddString(literal);
+    return;
+  }
+  TakeCh(literal);
+  GetCh();
+  char32_t character = 0;
+  if (!ReadNumericReference(literal, character)) {
     out.AddString(literal);
     return;
   }
-  if (Ch == ';') GetCh();
-  if (character == kEllipsisEntity) {
-    for (int i = 0; i < 3; ++i) out.AddChar('.', start + i);
-  } else {
-    out.AddChar(static_cast<char>(character), start);
+  if (Ch == ';') {
+    TakeCh(literal);
+    GetCh();
   }
+  AddReferenceCharacter(out, character, literal.I[0], SourceLengthOf(literal, 0, literal.Leng()));
+}
+
+bool THtmlReader::ReadNumericReference(TokenObj& literal, char32_t& character) {
+  const bool hex = Ch == 'x' || Ch == 'X';
+  if (hex) {
+    TakeCh(literal);
+    GetCh();
+  }
+  const unsigned long base = hex ? 16 : 10;
+  unsigned long value = 0;
+  bool digits = false;
+  for (int digit; (digit = hex ? HexDigit(Ch) : IsDigit(Ch) ? Ch - '0' : -1) >= 0; GetCh()) {
+    TakeCh(literal);
+    value = std::min(value * base + static_cast<unsigned long>(digit), 0x110000ul);  // past U+10FFFF is all the same
+    digits = true;
+  }
+  if (digits) character = NumericReferenceCharacter(value);
+  return digits;
+}
+
+bool THtmlReader::ReadNamedReference(TokenObj& literal, TokenObj& out, bool inAttribute) {
+  // Read ahead as far as the longest name could reach; what the name does not
+  // take is text again.
+  std::string name;
+  while (IsAsciiAlphaNumeric(Ch) && name.size() < kLongestReferenceName) {
+    TakeCh(literal);
+    name.push_back(static_cast<char>(Ch));
+    GetCh();
+  }
+  if (Ch == ';' && !name.empty() && name.size() < kLongestReferenceName) {
+    TakeCh(literal);
+    name.push_back(';');
+    GetCh();
+  }
+  const std::optional<NamedMatch> match = MatchNamedReference(name);
+  if (!match) return false;
+  const size_t taken = match->Length;
+  if (inAttribute && name[taken - 1] != ';') {
+    const int after = taken < name.size() ? name[taken] : Ch;
+    if (after == '=' || IsAsciiAlphaNumeric(after)) return false;
+  }
+  const int end = static_cast<int>(taken) + 1;  // '&' and the name
+  const int length = SourceLengthOf(literal, 0, end);
+  AddReferenceCharacter(out, match->Reference->First, literal.I[0], length);
+  if (match->Reference->Second) AddReferenceCharacter(out, match->Reference->Second, literal.I[0], length);
+  for (int i = end; i < literal.Leng(); ++i) out.AddChar(literal.S[i], literal.I[i], literal.L[i]);
+  return true;
 }
 
 void THtmlReader::ReadText() {
   Sym = Sy::Text;
   while (Token.Leng() < 100) {
     if (IsBlank(Ch)) {
-      Token.AddChar(NoBreak ? 5 : ' ', SourceIndex);
+      Token.AddChar(NoBreak ? 5 : ' ', SourceIndex, SourceLength);
       do GetCh();
       while (IsBlank(Ch));
     } else if (Ch < ' ' || Ch == '&' || Ch == '<') {
       break;
     } else {
-      Token.AddChar(static_cast<char>(Ch), SourceIndex);
+      TakeCh(Token);
       GetCh();
     }
   }

@@ -1,7 +1,9 @@
 #pragma once
 // The character reader and symbol scanner of the preview parser: line ends,
 // tabs, comments, server-side includes, tags with their attributes, entities
-// and text runs, each character tagged with its source index.
+// and text runs, each character tagged with its source index. The page's
+// bytes are decoded in its encoding as they are read: a character is a code
+// point, its source index the offset of its first byte.
 
 #include <functional>
 #include <string>
@@ -9,6 +11,7 @@
 #include <vector>
 
 #include "platform/Exception.h"
+#include "platform/text/Encoding.h"
 #include "preview/document/Attributes.h"
 #include "preview/document/HtmlSymbols.h"
 #include "preview/document/TokenObj.h"
@@ -29,16 +32,17 @@ using TIncludeHandler =
 
 class THtmlReader {
 public:
-  // Starts reading `source`; in raw mode comments are not recognised.
-  void Start(std::string_view source, bool rawMode);
+  // Starts reading `source` in `encoding`; in raw mode comments are not recognised.
+  void Start(std::string_view source, bool rawMode, text::Encoding encoding = text::kDefaultEncoding);
 
   TIncludeHandler Include;
   bool NoBreak = false;  // text runs collapse spaces into the no-break marker
   bool ScriptMode = false;  // reading a script body: no comment processing
 
-  int Ch = kEndOfInput;   // current raw character
-  int LCh = kEndOfInput;  // the same, upper-cased
-  int SourceIndex = -1;   // index of the last character taken from the source
+  int Ch = kEndOfInput;   // current raw character (a code point)
+  int LCh = kEndOfInput;  // the same, ASCII letters upper-cased
+  int SourceIndex = -1;   // byte offset of the last character taken from the source
+  int SourceLength = 0;   // its bytes (0 for a character of an include)
 
   // The current symbol and what came with it.
   Sy Sym = Sy::Eof;
@@ -49,12 +53,17 @@ public:
 
   void GetCh();
   void Next();
-  // At `&`: appends the decoded character(s), or the characters read as literal text.
-  void ReadEntity(TokenObj& out);
+  // At `&`: appends the decoded character(s), or the characters read as
+  // literal text. In an attribute value a name without its semicolon that is
+  // followed by `=` or a letter or digit stays as written, as browsers read it.
+  void ReadEntity(TokenObj& out, bool inAttribute = false);
+  // The current character into a token, with where it came from.
+  void TakeCh(TokenObj& out) { out.AddChar(static_cast<char32_t>(Ch), SourceIndex, SourceLength); }
   void SkipWhite();
 
 private:
   std::string_view source_;
+  text::Encoding encoding_ = text::kDefaultEncoding;
   size_t pos_ = 0;
   std::string include_;
   size_t includePos_ = 0;
@@ -65,7 +74,11 @@ private:
   TAttributeList scratch_;
 
   void ReadRaw();
+  // The next character of `text` at `pos`, decoded; `pos` moves past it.
+  int Decode(std::string_view text, size_t& pos) const;
   int PeekRaw() const;
+  bool ReadNumericReference(TokenObj& literal, char32_t& character);
+  bool ReadNamedReference(TokenObj& literal, TokenObj& out, bool inAttribute);
   void SkipCommentOrDeclaration();
   void SkipCommentBody();
   void DoInclude();
@@ -74,6 +87,8 @@ private:
   // `names` (when given) receives each name as written, upper-cased.
   void ReadAttributes(TAttributeList& list, std::vector<std::string>* names);
   std::string ReadAttributeValue(int& numeric);
+  // One character of an attribute value, or the reference that starts there.
+  void ReadValueChar(std::string& text);
   void ReadText();
 };
 

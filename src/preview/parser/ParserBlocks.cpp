@@ -293,7 +293,7 @@ bool TPreviewParser::DoPre() {
           break;
       }
     } else {
-      if (ch >= ' ') pending.AddChar(static_cast<char>(ch), R.SourceIndex);
+      if (ch >= ' ') R.TakeCh(pending);
       R.GetCh();
     }
   }
@@ -321,7 +321,7 @@ void TPreviewParser::DoPlainText() {
       SectionDone();
       Section = std::make_unique<TPreFormated>(Doc, FontState(), 0, THorzAlign::Left);
     } else if (R.Ch >= ' ') {
-      pending.AddChar(static_cast<char>(R.Ch), R.SourceIndex);
+      R.TakeCh(pending);
     }
     R.GetCh();
   }

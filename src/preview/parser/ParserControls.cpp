@@ -2,6 +2,7 @@
 // lists and text areas, image maps and scripts.
 
 #include "platform/CodePage1251.h"
+#include "platform/Utf8.h"
 #include "preview/parser/PreviewParser.h"
 
 namespace tessaly::preview {
@@ -17,11 +18,11 @@ void TPreviewParser::DoSelect() {
   R.NoBreak = false;
   TOptionObj option;
   bool inOption = false;
-  std::string caption;
+  std::u32string caption;
   auto finishOption = [&] {
     if (!inOption) return;
     inOption = false;
-    option.Caption = Trim(caption);
+    option.Caption = Trim(ToUtf8(caption));
     if (!option.Caption.empty()) list->AddOption(option);
   };
   for (;;) {
@@ -61,12 +62,12 @@ void TPreviewParser::DoTextArea() {
     } else if (R.Ch == '&') {
       TokenObj entity;
       R.ReadEntity(entity);
-      line += entity.S;
+      line += ToUtf8(entity.S);
     } else if (R.Ch == '<') {
       std::string run(1, '<');
       R.GetCh();
       while (R.Ch != ' ' && R.Ch != '\r' && R.Ch != '>' && R.Ch != kEndOfInput) {
-        run.push_back(static_cast<char>(R.Ch));
+        AppendUtf8(run, static_cast<char32_t>(R.Ch));
         R.GetCh();
       }
       if (cp1251::SameText(run, "</textarea")) {
@@ -76,7 +77,7 @@ void TPreviewParser::DoTextArea() {
       }
       line += run;
     } else {
-      line.push_back(static_cast<char>(R.Ch));
+      AppendUtf8(line, static_cast<char32_t>(R.Ch));
       R.GetCh();
     }
   }
@@ -110,7 +111,7 @@ std::string TPreviewParser::ReadRawBody(std::string_view endTag) {
   bool ended = false;
   while (R.Ch != kEndOfInput && !ended) {
     if (R.Ch == '\r') body += "\r\n";
-    else body.push_back(static_cast<char>(R.Ch));
+    else AppendUtf8(body, static_cast<char32_t>(R.Ch));
     ended = R.Ch == '>' && body.size() >= endTag.size() &&
             cp1251::SameText(std::string_view(body).substr(body.size() - endTag.size()), endTag);
     if (ended) {

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/CodePage1251.h"
+#include "platform/Utf8.h"
 #include "preview/document/Spaces.h"
 #include "preview/document/Table.h"
 
@@ -84,7 +85,7 @@ void TPreviewParser::ParseHtmlDocument(std::string_view text, TSectionList& list
   Sound = std::move(sound);
   R.Include = std::move(include);
   try {
-    R.Start(text, false);
+    R.Start(text, false, Encoding);
     Next();
     DoBody({});
   } catch (...) {
@@ -96,7 +97,7 @@ void TPreviewParser::ParseHtmlDocument(std::string_view text, TSectionList& list
 void TPreviewParser::ParsePlainText(std::string_view text, TSectionList& list, TNameList* names) {
   Begin(list, names);
   try {
-    R.Start(text, true);
+    R.Start(text, true, Encoding);
     DoPlainText();
   } catch (const EParseError&) {
     // Only the parse error is absorbed here; other failures reach the viewer.
@@ -286,7 +287,7 @@ bool TPreviewParser::ApplyInline(Sy sym) {
 void TPreviewParser::DoText() {
   // A lone space would be dropped from a fresh section anyway; an empty
   // section shows nothing, so none is started for it (blank lines between tags).
-  if (Section || R.Token.S != " ") {
+  if (Section || R.Token.S != U" ") {
     EnsureSection();
     Section->AddToken(R.Token, R.NoBreak);
   }
@@ -297,7 +298,7 @@ void TPreviewParser::DoText() {
 void TPreviewParser::DoTitle() {
   Next();
   while (R.Sym == Sy::Text) {
-    title_ += R.Token.S;
+    title_ += ToUtf8(R.Token.S);
     Next();
   }
   if (R.Sym == Sy::TitleEnd) Next();

@@ -1,6 +1,6 @@
 #pragma once
-// Turns one page of HTML source (windows-1251 bytes) into a preview
-// document. Forgiving and single-pass: it never rejects a page, builds blocks
+// Turns one page of HTML source (bytes in the page's encoding) into a
+// preview document whose text is Unicode. Forgiving and single-pass: it never rejects a page, builds blocks
 // as it scans, and swallows its own errors so that a page always shows what
 // was built.
 
@@ -34,6 +34,10 @@ public:
   // Every source line becomes one preformatted line; no markup is read.
   void ParsePlainText(std::string_view text, TSectionList& list, TNameList* names);
 
+  // How the source's bytes read; the document's text is Unicode whatever it is.
+  text::Encoding Encoding = text::kDefaultEncoding;
+
+  // UTF-8, as every string the parser hands on (attribute values too).
   const std::string& Title() const { return title_; }
   const std::string& Base() const { return base_; }
   const std::string& BaseTarget() const { return baseTarget_; }

@@ -53,6 +53,7 @@ struct TBmpHeader {
   int BitCount = 0;
   uint32_t Compression = biRgb;
   std::array<TBitField, 3> Fields;  // red, green, blue
+  TBitField Alpha;                  // none when the pixels carry no alpha
   std::array<TPaletteEntry, 256> Colors{};
   size_t PixelOffset = 0;
 };
@@ -80,6 +81,8 @@ TBmpHeader ReadHeader(std::string_view data) {
       // The masks follow a plain info header, and sit inside the later ones.
       for (int i = 0; i < 3; ++i) h.Fields[i] = TBitField(Get(data, kFileHeaderSize + kInfoHeaderSize + i * 4, 4));
       if (headerSize == kInfoHeaderSize) tableOffset += 12;
+      // The headers from the third version on hold an alpha mask too.
+      else if (headerSize >= kInfoHeaderSize + 16) h.Alpha = TBitField(Get(data, kFileHeaderSize + kInfoHeaderSize + 12, 4));
     }
   } else {
     Fail("unknown header");
@@ -102,7 +105,10 @@ TBmpHeader ReadHeader(std::string_view data) {
       if (h.Compression == biRgb) h.Fields = {TBitField(0x7C00), TBitField(0x03E0), TBitField(0x001F)};
       break;
     case 32:
-      if (h.Compression == biRgb) h.Fields = {TBitField(0xFF0000), TBitField(0xFF00), TBitField(0xFF)};
+      if (h.Compression == biRgb) {
+        h.Fields = {TBitField(0xFF0000), TBitField(0xFF00), TBitField(0xFF)};
+        h.Alpha = TBitField(0xFF000000);  // the fourth byte: alpha, or unused
+      }
       break;
     default: Fail("unsupported bit count");
   }
@@ -132,6 +138,9 @@ public:
     p[1] = c.Green;
     p[2] = c.Blue;
   }
+  size_t Index(int x, int storedRow) const {
+    return static_cast<size_t>(topDown_ ? storedRow : bitmap_.Height - 1 - storedRow) * bitmap_.Width + x;
+  }
 
 private:
   TBitmap& bitmap_;
@@ -142,6 +151,8 @@ void ReadUncompressed(std::string_view data, const TBmpHeader& h, TBitmap& bitma
   const size_t stride = (static_cast<size_t>(h.Width) * h.BitCount + 31) / 32 * 4;
   if ((data.size() - h.PixelOffset) / stride < static_cast<size_t>(h.Height)) Fail("pixel data cut short");
   TRowPlacer placer(bitmap, h.TopDown);
+  std::vector<uint8_t> alpha;  // per pixel, top row first
+  if (h.Alpha.Mask) alpha.assign(static_cast<size_t>(h.Width) * h.Height, 0);
   for (int row = 0; row < h.Height; ++row) {
     const auto* line = reinterpret_cast<const uint8_t*>(data.data() + h.PixelOffset + row * stride);
     for (int x = 0; x < h.Width; ++x) {
@@ -155,9 +166,16 @@ void ReadUncompressed(std::string_view data, const TBmpHeader& h, TBitmap& bitma
           uint32_t pixel = 0;
           for (int i = bytes - 1; i >= 0; --i) pixel = pixel << 8 | line[x * bytes + i];
           placer.Set(x, row, {h.Fields[0].Value(pixel), h.Fields[1].Value(pixel), h.Fields[2].Value(pixel)});
+          if (!alpha.empty()) alpha[placer.Index(x, row)] = h.Alpha.Value(pixel);
         }
       }
     }
+  }
+  // An alpha byte that is zero everywhere is unused, not a picture of nothing;
+  // otherwise pixels less than half opaque are transparent.
+  if (std::any_of(alpha.begin(), alpha.end(), [](uint8_t a) { return a != 0; })) {
+    bitmap.Mask.resize(alpha.size());
+    std::transform(alpha.begin(), alpha.end(), bitmap.Mask.begin(), [](uint8_t a) { return a < 128 ? 1 : 0; });
   }
 }
 

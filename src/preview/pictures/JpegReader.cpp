@@ -45,6 +45,17 @@ void LimitScans(j_common_ptr info) {
   }
 }
 
+// CMYK (and YCCK, which the library turns into CMYK) becomes RGB here: the
+// library does not convert it. Files written by Adobe's programs store the
+// inks inverted, which their marker tells.
+void CmykToRgb(const std::vector<uint8_t>& row, size_t width, bool inverted, uint8_t* target) {
+  for (size_t x = 0; x < width; ++x) {
+    const uint8_t* ink = &row[x * 4];
+    const int k = inverted ? ink[3] : 255 - ink[3];
+    for (int c = 0; c < 3; ++c) target[x * 3 + c] = static_cast<uint8_t>((inverted ? ink[c] : 255 - ink[c]) * k / 255);
+  }
+}
+
 // Decodes into `picture`; false with `message` set when the library gives
 // up. The C++ objects live in the caller, so the jump back from the error
 // handler skips no destructor and leaves them in a state safe to destroy.
@@ -69,7 +80,8 @@ bool Decode(std::string_view data, TJpegPicture& picture, std::vector<uint8_t>& 
   jpeg_read_header(&info, TRUE);
 
   picture.Greyscale = info.jpeg_color_space == JCS_GRAYSCALE;
-  info.out_color_space = picture.Greyscale ? JCS_GRAYSCALE : JCS_RGB;
+  const bool cmyk = info.jpeg_color_space == JCS_CMYK || info.jpeg_color_space == JCS_YCCK;
+  info.out_color_space = picture.Greyscale ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
   if (static_cast<size_t>(info.image_width) * info.image_height > kMaxPicturePixels) {
     jpeg_destroy_decompress(&info);
     message = "picture too large";
@@ -85,6 +97,8 @@ bool Decode(std::string_view data, TJpegPicture& picture, std::vector<uint8_t>& 
     uint8_t* target = &picture.Bitmap.Pixels[static_cast<size_t>(y) * info.output_width * 3];
     if (picture.Greyscale) {
       for (size_t x = 0; x < info.output_width; ++x) target[x * 3] = target[x * 3 + 1] = target[x * 3 + 2] = row[x];
+    } else if (cmyk) {
+      CmykToRgb(row, info.output_width, info.saw_Adobe_marker, target);
     } else {
       std::copy(row.begin(), row.end(), target);
     }

@@ -49,6 +49,8 @@ TPngRowWriter::TPngRowWriter(int width, int height) : state_(std::make_unique<TS
 
 TPngRowWriter::~TPngRowWriter() = default;
 
+const int TPngRowWriter::kMaxHeight = PNG_USER_HEIGHT_MAX;
+
 void TPngRowWriter::WriteRow(const uint8_t* rgb) {
   TState& state = *state_;
   if (state.RowsWritten >= state.Height) throw EInvalidGraphic("PNG error: more rows than the picture has");

@@ -11,6 +11,10 @@ namespace tessaly {
 
 class TPngRowWriter {
 public:
+  // The tallest picture written; taller ones are what common PNG readers
+  // (libpng among them) refuse by default.
+  static const int kMaxHeight;
+
   // An 8-bit RGB picture; EInvalidGraphic when the size cannot be a PNG.
   TPngRowWriter(int width, int height);
   ~TPngRowWriter();

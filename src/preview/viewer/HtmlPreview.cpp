@@ -190,6 +190,10 @@ void THtmlPreview::UpdateScrollBars() {
 }
 
 void THtmlPreview::LoadText(const std::string& text, const std::string& name, TDocumentType type) {
+  Load(text, name, type, textEncoding_);
+}
+
+void THtmlPreview::Load(std::string_view text, const std::string& name, TDocumentType type, text::Encoding encoding) {
   if (busy_) return;
   const size_t hash = name.find('#');
   const std::string anchor = hash == std::string::npos ? std::string() : name.substr(hash + 1);
@@ -202,6 +206,7 @@ void THtmlPreview::LoadText(const std::string& text, const std::string& name, TD
     PrepareDocument();
     refreshDelay_ = 0;
     refreshUrl_.clear();
+    parser_.Encoding = encoding;
     auto meta = [this](const std::string& httpEq, const std::string&, const std::string& content) {
       if (cp1251::SameText(httpEq, "refresh")) ParseRefreshContent(content, refreshDelay_, refreshUrl_);
     };
@@ -236,11 +241,15 @@ void THtmlPreview::LoadLines(const std::vector<std::string>& lines, const std::s
   LoadText(text, name, TDocumentType::Html);
 }
 
-void THtmlPreview::LoadFile(const std::string& name, TDocumentType type) {
+void THtmlPreview::LoadFile(const std::string& name, TDocumentType type, std::optional<text::Encoding> encoding) {
   const std::string file = name.substr(0, name.find('#'));
   if (!FileExists(file)) throw EInOutError("Can't locate file: " + name);
-  const std::string text = type == TDocumentType::Image ? "<img src=\"" + file + "\">" : ReadFileBytes(file);
-  LoadText(text, name, type);
+  if (type == TDocumentType::Image) {
+    Load("<img src=\"" + file + "\">", name, type, text::Encoding::Utf8);
+    return;
+  }
+  const TPageText page = ReadPageText(ReadFileBytes(file), encoding);
+  Load(page.Text, name, type, page.Encoding);
 }
 
 void THtmlPreview::OpenHtmlFile(const std::string& name) {

@@ -7,6 +7,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,7 @@
 #include "platform/ControlHost.h"
 #include "preview/document/PreviewContainer.h"
 #include "preview/parser/PreviewParser.h"
+#include "preview/viewer/PageText.h"
 #include "preview/document/SectionList.h"
 
 namespace tessaly::preview {
@@ -94,10 +96,18 @@ public:
   std::function<void(const std::string& src)> OnHotSpotCovered;
   std::function<void(const std::string& src, bool& handled)> OnHotSpotClick;
 
+  // The encoding the text given to LoadText and LoadLines is in (the edited
+  // document's); files the viewer opens itself are detected.
+  text::Encoding TextEncoding() const { return textEncoding_; }
+  void SetTextEncoding(text::Encoding encoding) { textEncoding_ = encoding; }
+  // The encoding the page on show was read in.
+  text::Encoding PageEncoding() const { return parser_.Encoding; }
+
   // Loading.
   void LoadText(const std::string& text, const std::string& name, TDocumentType type);
   void LoadLines(const std::vector<std::string>& lines, const std::string& name);
-  void LoadFile(const std::string& name, TDocumentType type);
+  // `encoding`, when given, is used instead of the file's detected one.
+  void LoadFile(const std::string& name, TDocumentType type, std::optional<text::Encoding> encoding = {});
   void OpenHtmlFile(const std::string& name);
   void OpenImageFile(const std::string& name);
   void ClearPage();
@@ -132,6 +142,9 @@ public:
   void SetSelLength(int length);
   void SelectRange(int from, int to);
   int SourcePosOf(int docPos);
+  // The bytes of source the character at a document position came from
+  // (several for a multi-byte character or a character reference), or -1.
+  int SourceLengthOf(int docPos);
   int DisplayPosOf(int sourcePos, bool prev = false);
   bool DisplayPosToXY(int docPos, int& x, int& y);
   // The character under a window point and the letters and digits around it.
@@ -167,6 +180,7 @@ public:
   TSize PanelSize() const;
 
 private:
+  void Load(std::string_view text, const std::string& name, TDocumentType type, text::Encoding encoding);
   // What the viewer gives its document: pictures through the image cache,
   // the rest passed on to the viewer's container.
   class TDocumentContainer;
@@ -198,6 +212,7 @@ private:
   int marginWidth_ = 10;
   int marginHeight_ = 5;
   std::string serverRoot_;
+  text::Encoding textEncoding_ = text::kDefaultEncoding;
   TPreviewOptions options_ = 0;
 
   std::string currentFile_, title_, base_, baseTarget_;

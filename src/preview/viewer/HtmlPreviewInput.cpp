@@ -4,6 +4,7 @@
 
 #include "platform/CodePage1251.h"
 #include "platform/Paths.h"
+#include "platform/Utf8.h"
 #include "preview/viewer/AddressResolver.h"
 #include "preview/document/Forms.h"
 #include "preview/viewer/HtmlPreview.h"
@@ -16,8 +17,21 @@ constexpr int kHoverInterval = 200;
 constexpr int kScrollInterval = 100;
 constexpr int kSmallStep = 16;
 
-bool IsWordChar(unsigned char c) {
-  return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c >= 192;
+// Letters and digits of every script: ASCII ones, and from U+00C0 on all but
+// the punctuation and symbol blocks.
+bool IsWordChar(char32_t c) {
+  if (c < 0xC0) return (c >= '0' && c <= '9') || (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z');
+  return c != 0xD7 && c != 0xF7 && !(c >= 0x2000 && c <= 0x2BFF) && !(c >= 0x3000 && c <= 0x303F) &&
+         !(c >= 0xFE30 && c <= 0xFE6F) && !(c >= 0xFF00 && c <= 0xFF20) && c != 0xFFFD;
+}
+
+// The word around text index `index` of a section: [begin, end).
+std::pair<int, int> WordSpan(const TSection& section, int index) {
+  const std::u32string& text = section.Buff;
+  int begin = index, end = index;
+  while (end < static_cast<int>(text.size()) && IsWordChar(text[end])) ++end;
+  while (begin > 0 && IsWordChar(text[begin - 1])) --begin;
+  return {begin, end};
 }
 
 }  // namespace
@@ -52,6 +66,12 @@ void THtmlPreview::SelectRange(int from, int to) {
 
 int THtmlPreview::SourcePosOf(int docPos) { return document_->SourcePosOf(docPos); }
 
+int THtmlPreview::SourceLengthOf(int docPos) {
+  char32_t ch = 0;
+  TSection* section = nullptr;
+  return docPos >= 0 && document_->CharAt(docPos, ch, section) ? section->SourceLengthOf(docPos) : -1;
+}
+
 int THtmlPreview::DisplayPosOf(int sourcePos, bool prev) { return document_->DocPosOf(sourcePos, prev); }
 
 bool THtmlPreview::DisplayPosToXY(int docPos, int& x, int& y) {
@@ -69,15 +89,12 @@ int THtmlPreview::DocPosAt(int x, int y) {
 
 std::string THtmlPreview::WordAt(int x, int y) {
   const int pos = DocPosAt(x, y);
-  char ch = 0;
+  char32_t ch = 0;
   TSection* section = nullptr;
   if (pos < 0 || !document_->CharAt(pos, ch, section)) return {};
-  if (!IsWordChar(static_cast<unsigned char>(ch))) return std::string(1, ch);
-  const int index = pos - section->StartCurs;
-  int begin = index, end = index + 1;
-  while (begin > 0 && IsWordChar(static_cast<unsigned char>(section->Buff[begin - 1]))) --begin;
-  while (end < static_cast<int>(section->Buff.size()) && IsWordChar(static_cast<unsigned char>(section->Buff[end]))) ++end;
-  return section->Buff.substr(begin, end - begin);
+  if (!IsWordChar(ch)) return ToUtf8(std::u32string_view(&ch, 1));
+  const auto [begin, end] = WordSpan(*section, pos - section->StartCurs);
+  return ToUtf8(std::u32string_view(section->Buff).substr(begin, end - begin));
 }
 
 // History ------------------------------------------------------------------
@@ -367,13 +384,10 @@ void THtmlPreview::MouseUp(TMouseButton button, unsigned /*shift*/, int x, int y
 void THtmlPreview::DoubleClick(TMouseButton /*button*/, unsigned /*shift*/, int x, int y) {
   if (!noSelect_) {
     const int pos = DocPosAt(x, y);
-    char ch = 0;
+    char32_t ch = 0;
     TSection* section = nullptr;
     if (pos >= 0 && document_->CharAt(pos, ch, section)) {
-      const std::string& buff = section->Buff;
-      int begin = pos - section->StartCurs, end = begin;
-      while (end < static_cast<int>(buff.size()) && IsWordChar(static_cast<unsigned char>(buff[end]))) ++end;
-      while (begin > 0 && IsWordChar(static_cast<unsigned char>(buff[begin - 1]))) --begin;
+      const auto [begin, end] = WordSpan(*section, pos - section->StartCurs);
       SelectRange(section->StartCurs + begin, section->StartCurs + end);
     }
   }

@@ -115,6 +115,14 @@ TEST(BmpReader, ReadsEveryDepthAndLayout) {
   }
 }
 
+TEST(BmpReader, AlphaOf32BitPixelsBecomesTheMask) {
+  // Opaque red, transparent green, a quarter-opaque blue, three-quarters black.
+  const TBitmap bitmap =
+      ReadBmp(MakeBmp({4, 1, 32, 0, false, {}, Bytes({0, 0, 255, 255, 0, 255, 0, 0, 255, 0, 0, 64, 0, 0, 0, 192})}));
+  EXPECT_EQ(Colors(bitmap), (std::vector<TColor>{R, G, B, K}));
+  EXPECT_EQ(bitmap.Mask, (std::vector<uint8_t>{0, 1, 1, 0}));
+}
+
 TEST(BmpReader, RejectsWhatItCannotShow) {
   struct Case {
     const char* name;

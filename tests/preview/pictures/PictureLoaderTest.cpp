@@ -25,7 +25,11 @@ TBitmap Gradient(int width, int height) {
 }
 
 // Encodes with the same library, at the best quality so colours stay close.
-std::string EncodeJpeg(const TBitmap& bitmap, bool greyscale) {
+// CMYK is written as Adobe's programs write it, inks inverted: the library
+// marks CMYK files as theirs.
+enum class TJpegKind { Colour, Grey, Cmyk };
+std::string EncodeJpeg(const TBitmap& bitmap, TJpegKind kind) {
+  const bool greyscale = kind == TJpegKind::Grey, cmyk = kind == TJpegKind::Cmyk;
   jpeg_compress_struct info;
   jpeg_error_mgr errors;
   info.err = jpeg_std_error(&errors);
@@ -35,8 +39,8 @@ std::string EncodeJpeg(const TBitmap& bitmap, bool greyscale) {
   jpeg_mem_dest(&info, &buffer, &size);
   info.image_width = bitmap.Width;
   info.image_height = bitmap.Height;
-  info.input_components = greyscale ? 1 : 3;
-  info.in_color_space = greyscale ? JCS_GRAYSCALE : JCS_RGB;
+  info.input_components = greyscale ? 1 : cmyk ? 4 : 3;
+  info.in_color_space = greyscale ? JCS_GRAYSCALE : cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 100, TRUE);
   jpeg_start_compress(&info, TRUE);
@@ -49,6 +53,7 @@ std::string EncodeJpeg(const TBitmap& bitmap, bool greyscale) {
         row.push_back(source[x * 3]);
       else
         row.insert(row.end(), source + x * 3, source + x * 3 + 3);
+      if (cmyk) row.push_back(255);  // no black
     }
     JSAMPROW rows[1] = {row.data()};
     jpeg_write_scanlines(&info, rows, 1);
@@ -81,13 +86,13 @@ TEST(PictureFormat, IsToldByTheFirstBytes) {
 
 TEST(JpegReader, DecodesColourAndKeepsGreyscaleGrey) {
   const TBitmap source = Gradient(32, 16);
-  const TJpegPicture colour = ReadJpeg(EncodeJpeg(source, false));
+  const TJpegPicture colour = ReadJpeg(EncodeJpeg(source, TJpegKind::Colour));
   EXPECT_FALSE(colour.Greyscale);
   ASSERT_EQ(colour.Bitmap.Width, 32);
   ASSERT_EQ(colour.Bitmap.Height, 16);
   EXPECT_LE(MaxDifference(colour.Bitmap, source), 8);
 
-  const TJpegPicture grey = ReadJpeg(EncodeJpeg(source, true));
+  const TJpegPicture grey = ReadJpeg(EncodeJpeg(source, TJpegKind::Grey));
   EXPECT_TRUE(grey.Greyscale);
   for (int x = 0; x < 32; ++x) {
     const TColor c = grey.Bitmap.Pixel(x, 3);
@@ -97,8 +102,16 @@ TEST(JpegReader, DecodesColourAndKeepsGreyscaleGrey) {
   }
 }
 
+TEST(JpegReader, ConvertsCmykToColour) {
+  const TBitmap source = Gradient(32, 16);
+  const TJpegPicture picture = ReadJpeg(EncodeJpeg(source, TJpegKind::Cmyk));
+  EXPECT_FALSE(picture.Greyscale);
+  ASSERT_EQ(picture.Bitmap.Width, 32);
+  EXPECT_LE(MaxDifference(picture.Bitmap, source), 8);
+}
+
 TEST(JpegReader, BrokenDataIsAnErrorButACutTailStillShows) {
-  const std::string good = EncodeJpeg(Gradient(64, 64), false);
+  const std::string good = EncodeJpeg(Gradient(64, 64), TJpegKind::Colour);
   EXPECT_THROW(ReadJpeg("\xFF\xD8\xFF\xE0garbage"), EInvalidGraphic);
   EXPECT_THROW(ReadJpeg(good.substr(0, 100)), EInvalidGraphic);
   const TJpegPicture cut = ReadJpeg(good.substr(0, good.size() * 3 / 4));
@@ -127,7 +140,7 @@ TEST(DecodePicture, EachFormatBecomesAPicture) {
   };
   const Case cases[] = {
       {gif, TPictureFormat::Gif89a, 2},
-      {EncodeJpeg(gradient, false), TPictureFormat::Jpeg, 6},
+      {EncodeJpeg(gradient, TJpegKind::Colour), TPictureFormat::Jpeg, 6},
       {EncodePng(gradient), TPictureFormat::Png, 6},
   };
   for (const Case& c : cases) {

@@ -10,10 +10,12 @@
 #include <cstdio>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
 #include "cli/Command.h"
+#include "cli/EncodingArgument.h"
 #include "platform/Files.h"
 #include "preview/viewer/HtmlPreview.h"
 #include "preview/pictures/PngRowWriter.h"
@@ -27,10 +29,13 @@ std::function<std::unique_ptr<TCanvas>()>& RealFontCanvas();
 namespace {
 
 constexpr const char* kUsage =
-    "render FILE --width W --out OUT.png\n"
+    "render FILE --width W --out OUT.png [--encoding NAME]\n"
     "      lays the page out as the viewer does when it is W pixels wide (no frame, no\n"
     "      scroll bars) with the program's viewer settings and real fonts, and writes\n"
-    "      the whole document as a PNG W pixels wide and as tall as the document";
+    "      the whole document as a PNG W pixels wide and as tall as the document (at\n"
+    "      most 1,000,000 pixels; a taller page is cut and the cut told on stderr).\n"
+    "      The page's encoding is detected as the editor detects it unless --encoding\n"
+    "      names one (UTF-8, windows-1251, koi8-r, ...)";
 
 // Fonts need a running application; the command line has none of its own.
 // It lives until the process ends: tearing it down among the exit handlers
@@ -98,8 +103,10 @@ void AppendRows(const QImage& band, int rows, std::vector<uint8_t>& rgb, TPngRow
 void RunRender(const Arguments& args) {
   std::string file, out;
   int width = 0;
+  std::optional<text::Encoding> encoding;
   for (size_t i = 0; i < args.size(); ++i) {
     if (args[i] == "--width") width = IntArgument(args, i);
+    else if (args[i] == "--encoding") encoding = EncodingArgument(args, i, kUsage);
     else if (args[i] == "--out" && i + 1 < args.size()) out = args[++i];
     else if (!args[i].empty() && args[i][0] == '-') throw UsageError{kUsage};
     else if (file.empty()) file = args[i];
@@ -114,11 +121,12 @@ void RunRender(const Arguments& args) {
   viewer.SetScrollBars(preview::ssNone);
   viewer.SetBorderStyle(preview::pbNone);
   preview.resize(width, 1);
-  viewer.LoadFile(file, preview::TDocumentType::Html);
+  viewer.LoadFile(file, preview::TDocumentType::Html, encoding);
   const int documentHeight = std::max(viewer.DocumentHeight(), 1);
-  const int height = std::min(documentHeight, QWIDGETSIZE_MAX);
+  const int height = std::min({documentHeight, QWIDGETSIZE_MAX, TPngRowWriter::kMaxHeight});
   if (height < documentHeight) {
-    std::fprintf(stderr, "render: page cut at %d of its %d pixels of height\n", height, documentHeight);
+    std::fprintf(stderr, "render: page cut at %d of its %d pixels of height; the %d pixels below are left out\n",
+                 height, documentHeight, documentHeight - height);
   }
   preview.resize(width, height);
 

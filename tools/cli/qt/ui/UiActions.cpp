@@ -27,6 +27,7 @@
 #include "cli/qt/ui/UiDriver.h"
 #include "cli/qt/ui/UiScript.h"
 #include "cli/qt/ui/UiViewerText.h"
+#include "platform/Utf8.h"
 #include "qt/BrowserView.h"
 #include "qt/QtPreviewWidget.h"
 #include "qt/QtSrcEditWidget.h"
@@ -216,7 +217,7 @@ void ViewerSelect(UiDriver& driver, const Words& words) {
   TOsnovnFRM& window = driver.Window();
   const int start = FindViewerText(window.Viewer->Viewer(), words[0]);
   if (start < 0) throw ScriptError("not in the viewer: " + words[0]);
-  const int end = start + static_cast<int>(FromUtf8Checked(words[0]).size());
+  const int end = start + static_cast<int>(ToUtf32(words[0]).size());
   Drag(window.Viewer, ViewerPoint(window, start), ViewerPoint(window, end));
 }
 

@@ -1,5 +1,6 @@
 #pragma once
-// What the driver reads of the viewer's page.
+// What the driver reads of the viewer's page. The page's text is Unicode;
+// scripts write and read it as UTF-8.
 
 #include <string>
 #include <vector>
@@ -9,10 +10,6 @@ class THtmlPreview;
 }
 
 namespace tessaly::cli {
-
-// Script text (UTF-8) as document bytes (windows-1251); a character the code
-// page cannot hold is a script error.
-std::string FromUtf8Checked(const std::string& utf8);
 
 // The page's displayed text, one text block a line, as UTF-8.
 std::vector<std::string> ViewerLines(preview::THtmlPreview& viewer);
