@@ -47,7 +47,6 @@ void TOsnovnFRM::DocumentFormatChanged() {
   EncodingStatus->setText(QString::fromStdString(FormatCaption(document_->Format())));
   // Typed, pasted, copied and dragged text follows the document's encoding.
   SrcEdit->Codec().SetEncoding(document_->Format().Encoding);
-  SrcEdit->Editor().SetEncoding(document_->Format().Encoding);
   clipboard_->Codec().SetEncoding(document_->Format().Encoding);
 }
 

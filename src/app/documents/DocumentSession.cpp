@@ -58,6 +58,8 @@ void TDocumentSession::ShowDocument(const std::string& text, const std::string& 
   // A new page has no file of its own until Save As gives it one.
   untitled_ = arrival == TDocumentArrival::New || arrival == TDocumentArrival::Template;
   formatAtState_.clear();
+  // The editor steps and draws the new text by its encoding's characters.
+  editor_.SetEncoding(format.Encoding);
   editor_.SetText(text);
   // The undo history belongs to the text that was replaced: undoing into
   // another document would mix the two.
@@ -187,6 +189,7 @@ void TDocumentSession::ApplyEdit(const TTextEdit& edit) {
 
 void TDocumentSession::SetFormat(const TDocumentFormat& format) {
   format_ = format;
+  editor_.SetEncoding(format.Encoding);
   if (OnFormatChanged) OnFormatChanged();
 }
 
