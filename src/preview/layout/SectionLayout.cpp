@@ -63,9 +63,13 @@ int TSection::PieceEnd(int pos, int end) const {
       next = std::min(next, run->Pos);
       break;
     }
-  int p = pos + 1;
-  while (p < next && !IsObjectCode(Buff[p])) ++p;
-  return p;
+  // The next picture or control, by their positions: scanning the text for
+  // its code would read the rest of a long paragraph for each of its lines.
+  for (const auto& image : Images)
+    if (image->Pos > pos) next = std::min(next, image->Pos);
+  for (const TFormControlObj* control : FormControls)
+    if (control->Pos > pos) next = std::min(next, control->Pos);
+  return next;
 }
 
 namespace {
@@ -111,6 +115,41 @@ void TSection::MeasureObjects(TCanvas& canvas, IndentManager& indent, int y, int
   }
 }
 
+namespace {
+
+// How much of a piece of text in the canvas's current font fits into `room`
+// pixels: all of it (with its extent), or the most characters that do.
+struct TPieceFit {
+  bool Whole = false;
+  size_t Count = 0;
+  int Extent = 0;
+};
+
+TPieceFit FitPiece(TCanvas& canvas, std::u32string_view piece, int room, int overhang) {
+  // Only as much of the piece is converted and measured as could fit,
+  // growing while all of it does: the whole rest of a long paragraph for
+  // each of its lines would make its layout quadratic.
+  size_t window = std::min(piece.size(), static_cast<size_t>(std::max(0, room)) * 2 + 64);
+  for (;;) {
+    const TCanvasText text(piece.substr(0, window));
+    const auto fits = [&](size_t n) { return canvas.TextExtent(text.Prefix(n)).cx - overhang <= room; };
+    if (window == piece.size()) {
+      if (const int whole = canvas.TextExtent(text.Whole()).cx; whole - overhang <= room) return {true, window, whole};
+    } else if (fits(window)) {
+      window = std::min(piece.size(), window * 2);
+      continue;
+    }
+    size_t lo = 0, hi = window;  // lo characters fit, hi do not
+    while (hi - lo > 1) {
+      const size_t mid = (lo + hi) / 2;
+      (fits(mid) ? lo : hi) = mid;
+    }
+    return {false, lo, 0};
+  }
+}
+
+}  // namespace
+
 int TSection::FitCount(TCanvas& canvas, int start, int y, IndentManager& indent,
                        std::vector<TImageObj*>& placedFloats) {
   const int end = static_cast<int>(Buff.size());
@@ -145,19 +184,13 @@ int TSection::FitCount(TCanvas& canvas, int start, int y, IndentManager& indent,
     const int pieceEnd = PieceEnd(pos, end);
     canvas.SetFont(FontAt(pos)->DrawnSpec());
     const int overhang = canvas.TextMetrics().Overhang;
-    const TCanvasText text(std::u32string_view(Buff).substr(pos, pieceEnd - pos));
-    auto fits = [&](size_t n) { return canvas.TextExtent(text.Prefix(n)).cx - overhang <= width - used; };
-    if (const int whole = canvas.TextExtent(text.Whole()).cx; whole - overhang <= width - used) {
-      used += whole;
+    const TPieceFit fit = FitPiece(canvas, std::u32string_view(Buff).substr(pos, pieceEnd - pos), width - used, overhang);
+    if (fit.Whole) {
+      used += fit.Extent;
       pos = pieceEnd;
       continue;
     }
-    size_t lo = 0, hi = static_cast<size_t>(pieceEnd - pos);  // lo characters fit, hi do not
-    while (hi - lo > 1) {
-      const size_t mid = (lo + hi) / 2;
-      (fits(mid) ? lo : hi) = mid;
-    }
-    pos += static_cast<int>(lo);
+    pos += static_cast<int>(fit.Count);
     break;
   }
   return pos - start;
