@@ -82,8 +82,9 @@ TEST_F(MainWindowTest, MainMenuHasItsMenusAndItemsInOrder) {
   for (const text::Encoding encoding : text::AllEncodings())
     encodings += (encodings.empty() ? "" : " | ") + std::string(text::Name(encoding));
   const std::vector<std::string> expected = {
+      // No recent files yet: their submenu is off.
       "Файл {Создать... (Ctrl+N) | Открыть... (Ctrl+O) | - | Сохранить (Ctrl+S) | Сохранить как (Ctrl+Shift+S) | "
-      "Кодировка {Открыть заново в кодировке {" + encodings + "} | Преобразовать в {" + encodings +
+      "Последние файлы [off] {} | Кодировка {Открыть заново в кодировке {" + encodings + "} | Преобразовать в {" + encodings +
           "} | Кодировка новых страниц {" + encodings + "}} | - | E&xit (Alt+X)}",
       // Nothing selected and nothing cut or copied yet.
       "Правка {Копировать [off] | Вырезать [off] | Вставить [off] | Форматировать текст}",

@@ -5,17 +5,21 @@
 #include <QDropEvent>
 #include <QLabel>
 #include <QList>
+#include <QMenu>
 #include <QMimeData>
 #include <QUrl>
 
 #include "app/documents/DefaultEncoding.h"
 #include "app/documents/DocumentSession.h"
+#include "app/documents/DocumentText.h"
+#include "app/languages/ComponentTexts.h"
 #include "app/window/MainMenu.h"
 #include "app/window/MainWindow.h"
 #include "app/window/StatusCounts.h"
 #include "editor/SrcEdit.h"
 #include "qt/MarqueePane.h"
 #include "qt/QtClipboard.h"
+#include "platform/Files.h"
 #include "platform/ProgramDirectory.h"
 #include "qt/QtSrcEditWidget.h"
 
@@ -27,6 +31,16 @@ void TOsnovnFRM::ConnectDocumentCommands() {
   document_->OnShown = [this](TDocumentArrival arrival) { DocumentShown(arrival); };
   document_->OnFormatChanged = [this] { DocumentFormatChanged(); };
   document_->SetDefaultEncoding(ReadDefaultEncoding(SettingsFileName()));
+  recent_ = std::make_unique<TRecentFiles>(SettingsFileName());
+  document_->OnFileUsed = [this](const std::string& path) {
+    recent_->Add(path);
+    ShowRecentFiles();
+  };
+  QMenu* file = Component<QMenu>("File1");
+  recentMenu_ = new QMenu(QStringLiteral("Последние файлы"), file);
+  recentMenu_->setObjectName(QStringLiteral("RecentMenu"));
+  file->insertMenu(Component<QMenu>("EncodingMenu")->menuAction(), recentMenu_);
+  ShowRecentFiles();
   for (const text::Encoding encoding : text::AllEncodings()) {
     const auto connectItem = [this, encoding](const char* prefix, void (TOsnovnFRM::*handler)(text::Encoding)) {
       QAction* item = Component<QAction>(EncodingItemName(prefix, encoding).c_str());
@@ -41,6 +55,35 @@ void TOsnovnFRM::ConnectDocumentCommands() {
     defaultItem->setCheckable(true);
     defaultItem->setChecked(encoding == document_->DefaultEncoding());
   }
+}
+
+void TOsnovnFRM::ShowRecentFiles() {
+  // The item being chosen may be the one replaced: it goes when its signal is done.
+  for (QAction* item : recentMenu_->actions()) {
+    recentMenu_->removeAction(item);
+    item->setObjectName(QString());
+    item->deleteLater();
+  }
+  const std::vector<std::string>& paths = recent_->Paths();
+  for (size_t i = 0; i < paths.size(); ++i) {
+    QString caption = QString::fromStdString(paths[i]);
+    caption.replace(QLatin1Char('&'), QLatin1String("&&"));
+    QAction* item = recentMenu_->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(caption));
+    item->setObjectName(QStringLiteral("Recent%1").arg(i + 1));
+    item->setProperty(kSameInEveryLanguage, true);
+    connect(item, &QAction::triggered, this, [this, path = paths[i]] { RunCommand([this, &path] { OpenRecent(path); }); });
+  }
+  recentMenu_->menuAction()->setEnabled(!paths.empty());
+}
+
+void TOsnovnFRM::OpenRecent(const std::string& path) {
+  if (!FileExists(path)) {
+    recent_->Remove(path);
+    ShowRecentFiles();
+    dialogs_.MessageDlg(RecentFileMissingMessage(path), std::string(), TMsgDlgType::mtError, mbOK, mbOK);
+    return;
+  }
+  document_->OpenPath(path);
 }
 
 void TOsnovnFRM::DocumentFormatChanged() {

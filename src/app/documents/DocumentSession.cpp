@@ -113,9 +113,15 @@ void TDocumentSession::OpenDropped(const std::string& path) {
   ShowFile(path, TDocumentArrival::Dropped);
 }
 
+void TDocumentSession::OpenPath(const std::string& path) {
+  PromptSaveChanges();
+  ShowFile(path, TDocumentArrival::Opened);
+}
+
 void TDocumentSession::ShowFile(const std::string& path, TDocumentArrival arrival) {
   const TDocumentText document = DocumentFromBytes(ReadFileBytes(path), defaultEncoding_);
   ShowDocument(document.Text, path, document.Format, arrival);
+  if (OnFileUsed) OnFileUsed(path);
 }
 
 std::pair<std::string, TDocumentFormat> TDocumentSession::InDefaultEncoding(const std::string& cp1251Text) const {
@@ -207,6 +213,7 @@ void TDocumentSession::Saved(const std::string& path) {
   fileName_ = path;
   untitled_ = false;
   editor_.SetModified(false);
+  if (OnFileUsed) OnFileUsed(path);
   dialogs_.MessageDlg(FileSavedMessage(fileName_), std::string(), TMsgDlgType::mtInformation, mbOK, mbOK);
 }
 

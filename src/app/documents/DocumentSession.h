@@ -54,6 +54,8 @@ public:
   void ApplyTemplate(const std::vector<std::string>& lines);
   // A file dropped on the window or named on the command line.
   void OpenDropped(const std::string& path);
+  // A file chosen by name without the open dialog (the recent files).
+  void OpenPath(const std::string& path);
   void Save();
   void SaveAs();
   // Asks whether to save unsaved changes: Yes saves, No goes on, Cancel aborts.
@@ -70,6 +72,8 @@ public:
   // After the format changed without a new text: a conversion, or undo and
   // redo across one.
   std::function<void()> OnFormatChanged;
+  // After a file was read or written as the document.
+  std::function<void(const std::string& path)> OnFileUsed;
 
 private:
   // The one step every arriving text takes. The file name is set first, so

@@ -64,6 +64,10 @@ std::string SaveChangesQuestion(const std::string& fileName) {
 
 std::string FileSavedMessage(const std::string& fileName) { return "Файл сохранен:\r" + fileName; }
 
+std::string RecentFileMissingMessage(const std::string& fileName) {
+  return "Файл не найден:\r" + fileName + "\rОн убран из списка последних файлов.";
+}
+
 namespace {
 
 std::string PlaceText(const TTextPlace& place) {

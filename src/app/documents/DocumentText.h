@@ -40,6 +40,9 @@ std::string SaveChangesQuestion(const std::string& fileName);
 // "Файл сохранен:\r" + PATH (UTF-8).
 std::string FileSavedMessage(const std::string& fileName);
 
+// "Файл не найден:\r" + PATH + why it left the recent files (UTF-8).
+std::string RecentFileMissingMessage(const std::string& fileName);
+
 // Why a text was not converted: bytes its encoding cannot read (UTF-8).
 std::string UnreadableBytesMessage(text::Encoding from, const TConversion& conversion);
 // Whether to write what `to` lacks as character references (UTF-8).

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QMenu>
 #include <QMenuBar>
 #include <QTabWidget>
 #include <QTimer>
@@ -75,6 +76,7 @@ T* TOsnovnFRM::Component(const char* name) const {
 // The command files by area look up their tool buttons and menu items too.
 template QToolButton* TOsnovnFRM::Component<QToolButton>(const char* name) const;
 template QAction* TOsnovnFRM::Component<QAction>(const char* name) const;
+template QMenu* TOsnovnFRM::Component<QMenu>(const char* name) const;
 
 void TOsnovnFRM::PlaceViewer() {
   Viewer = new QtPreviewWidget(ViewerArea);

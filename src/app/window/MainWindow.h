@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/documents/DocumentSession.h"
+#include "app/documents/RecentFiles.h"
 #include "app/search/SearchState.h"
 #include "app/window/CommandTable.h"
 #include "platform/Dialogs.h"
@@ -201,6 +202,8 @@ private:
   void ReopenWithEncoding(text::Encoding encoding);
   void ConvertToEncoding(text::Encoding encoding);
   void ChooseDefaultEncoding(text::Encoding encoding);
+  void ShowRecentFiles();
+  void OpenRecent(const std::string& path);
   // Creation steps of this area (the others are in their areas' files).
   static const std::vector<void (TOsnovnFRM::*)()>& CreationSteps();
   void StartLanguage();  // 1
@@ -234,6 +237,8 @@ private:
   TAboutForm* aboutForm_ = nullptr;
   Tform_MainWindow* updateWindow_ = nullptr;
   std::unique_ptr<TDocumentSession> document_;
+  std::unique_ptr<TRecentFiles> recent_;
+  QMenu* recentMenu_ = nullptr;
   std::unique_ptr<TLivePreview> livePreview_;
   std::unique_ptr<QtClipboard> clipboard_;
   std::unique_ptr<THtmlHighlighter> htmlHighlighter_;  // HtmlHighlighter1
