@@ -2,6 +2,7 @@
 
 #include "platform/text/Detect.h"
 #include "platform/text/Encode.h"
+#include "platform/text/HeldText.h"
 #include "platform/text/Utf16.h"
 
 namespace tessaly {
@@ -10,37 +11,24 @@ namespace {
 
 bool BigEndian(text::Encoding encoding) { return encoding == text::Encoding::Utf16BE; }
 
-TDocumentText DocumentAsDetected(std::string_view bytes, const text::Detection& detection) {
+TDocumentText DocumentOf(text::HeldText held) {
   TDocumentText document;
-  TDocumentFormat& format = document.Format;
-  format.Encoding = detection.encoding;
-  format.Bom = detection.HasBom();
-  format.InvalidCount = detection.invalidCount;
-  const std::string_view content = bytes.substr(detection.bomLength);
-  if (text::IsUtf16(format.Encoding)) {
-    text::Utf16Decoded decoded = text::Utf16ToUtf8(content, BigEndian(format.Encoding));
-    document.Text = std::move(decoded.text);
-    format.OddLastByte = decoded.oddLastByte;
-  } else {
-    document.Text = std::string(content);
-  }
+  document.Text = std::move(held.text);
+  document.Format.Encoding = held.encoding;
+  document.Format.Bom = held.bomLength != 0;
+  document.Format.OddLastByte = held.oddLastByte;
+  document.Format.InvalidCount = held.invalidCount;
   return document;
 }
 
 }  // namespace
 
 TDocumentText DocumentFromBytes(std::string_view bytes, text::Encoding defaultEncoding) {
-  return DocumentAsDetected(bytes, text::Detect(bytes, defaultEncoding));
+  return DocumentOf(text::ReadHeldText(bytes, std::nullopt, defaultEncoding));
 }
 
 TDocumentText DocumentFromBytesAs(std::string_view bytes, text::Encoding chosen) {
-  text::Detection detection;
-  detection.encoding = chosen;
-  // A mark of the chosen encoding is still a mark; any other is text.
-  const text::ByteOrderMarkMatch mark = text::FindByteOrderMark(bytes);
-  if (mark.length != 0 && mark.encoding == chosen) detection.bomLength = mark.length;
-  detection.invalidCount = text::CountInvalid(chosen, bytes.substr(detection.bomLength));
-  return DocumentAsDetected(bytes, detection);
+  return DocumentOf(text::ReadHeldText(bytes, chosen));
 }
 
 std::string FileBytesOf(std::string_view text, const TDocumentFormat& format) {

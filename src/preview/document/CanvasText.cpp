@@ -18,15 +18,14 @@ std::string CanvasText(std::u32string_view text) {
   return out;
 }
 
-TCanvasText::TCanvasText(std::u32string_view text) : utf8_(CanvasText(text)) {
-  if (utf8_.size() == text.size()) return;
-  ends_.reserve(text.size());
-  size_t end = 0;
+TCanvasText::TCanvasText(std::u32string_view text) {
+  utf8_.reserve(text.size());
   for (const char32_t c : text) {
-    const char32_t drawn = AsDrawn(c);
-    end += drawn < 0x80 ? 1 : drawn < 0x800 ? 2 : drawn < 0x10000 ? 3 : 4;
-    ends_.push_back(end);
+    AppendUtf8(utf8_, AsDrawn(c));
+    ends_.push_back(utf8_.size());
   }
+  // All of one byte: a prefix's length is its character count.
+  if (utf8_.size() == text.size()) ends_.clear();
 }
 
 std::string_view TCanvasText::Prefix(size_t chars) const {
